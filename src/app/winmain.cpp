@@ -1,0 +1,30 @@
+// Process entry: loads the window's names, registers and creates the main window and runs
+// the message loop; the exit code is that of the quit message.
+#include <windows.h>
+
+#include "app/main_window.h"
+#include "lens/app_state.h"
+#include "lens/platform_win.h"
+#include "resource_ids.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
+{
+    usePlatform(win32Platform());
+    LoadStringA(instance, STR_WINDOW_TITLE, appState.windowTitle, WINDOW_TEXT_SIZE);
+    LoadStringA(instance, STR_WINDOW_CLASS, appState.windowClassName, WINDOW_TEXT_SIZE);
+    registerMainWindowClass(instance);
+
+    const HWND window = createMainWindow(instance);
+    if (window == nullptr) {
+        return 0;
+    }
+    ShowWindow(window, showCommand);
+    UpdateWindow(window);
+
+    MSG message{};
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return static_cast<int>(message.wParam);
+}

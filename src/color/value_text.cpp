@@ -1,0 +1,50 @@
+// Formats the five notations of the value text with the printf conventions the platform's
+// wsprintfA shares: upper-case zero-padded hex, decimal without padding.
+#include "color/value_text.h"
+
+#include <cstdio>
+
+#include "color/hsb.h"
+
+ValueText formatValueText(ColorRef color, std::int32_t invert, Point point, std::int32_t zoom,
+                          DisplayMode mode)
+{
+    const ColorRef shown = invert != 0 ? ~color : color;
+    const unsigned red = redOf(shown);
+    const unsigned green = greenOf(shown);
+    const unsigned blue = blueOf(shown);
+
+    ValueText text{};
+    char* const out = text.chars;
+    switch (mode) {
+    case MODE_SCREEN_COORDS:
+        std::snprintf(out, VALUE_TEXT_SIZE, "X:%ld Y:%ld [x%ld]", static_cast<long>(point.x),
+                      static_cast<long>(point.y), static_cast<long>(zoom));
+        break;
+    case MODE_COLORREF:
+        std::snprintf(out, VALUE_TEXT_SIZE, "0x%06X", static_cast<unsigned>(shown & 0xFFFFFF));
+        break;
+    case MODE_HTML:
+        std::snprintf(out, VALUE_TEXT_SIZE, "#%02X%02X%02X", red, green, blue);
+        break;
+    case MODE_RGB:
+        std::snprintf(out, VALUE_TEXT_SIZE, "R:%d G:%d B:%d", static_cast<int>(red),
+                      static_cast<int>(green), static_cast<int>(blue));
+        break;
+    case MODE_HSB: {
+        const HsbDisplayValues hsb = hsbDisplayValues(rgbToHsb(shown));
+        std::snprintf(out, VALUE_TEXT_SIZE, "H:%d S:%d B:%d", hsb.hue, hsb.saturation,
+                      hsb.brightness);
+        break;
+    }
+    default:
+        break;  // an unknown mode leaves the text empty
+    }
+    return text;
+}
+
+DisplayMode nextDisplayMode(DisplayMode mode)
+{
+    // mode < MODE_HSB is mode + 1 <= MODE_HSB without the overflow at the top of the range.
+    return mode < MODE_HSB ? mode + 1 : MODE_SCREEN_COORDS;
+}

@@ -1,0 +1,115 @@
+// Navigation rules of the lens: pick point, zoom and its ceiling, window fitting.
+// Each follows the platform's integer conventions: signed comparisons, 16-bit cursor words.
+#include "lens/navigation.h"
+
+#include <algorithm>
+
+#include "lens/app_state.h"
+#include "lens/platform.h"
+
+namespace {
+
+// Vertical scroll requests, numbered as the platform's SB_ codes.
+enum ScrollRequest : std::uint16_t {
+    LINE_UP = 0,
+    LINE_DOWN = 1,
+    PAGE_UP = 2,
+    PAGE_DOWN = 3,
+    THUMB_POSITION = 4,
+    THUMB_TRACK = 5,
+};
+
+void resample() { appState.currentColor = samplePixel(appState.pickPoint); }
+
+}  // namespace
+
+ColorRef samplePixel(Point at)
+{
+    Platform& screen = platform();
+    const SurfaceHandle surface = screen.GetWindowDC(appState.desktopWindow);
+    const ColorRef color = screen.GetPixel(surface, at.x, at.y);
+    screen.ReleaseDC(appState.desktopWindow, surface);
+    return color;
+}
+
+void stepPickPoint(ArrowKey key)
+{
+    Point& p = appState.pickPoint;
+    switch (key) {
+    case ArrowKey::Left:
+        p.x = std::max(p.x - 1, 0);
+        break;
+    case ArrowKey::Up:
+        p.y = std::max(p.y - 1, 0);
+        break;
+    case ArrowKey::Right:
+        p.x = std::min(p.x + 1, appState.screenWidth - 1);
+        break;
+    case ArrowKey::Down:
+        p.y = std::min(p.y + 1, appState.screenHeight - 1);
+        break;
+    }
+    resample();  // even when an edge stopped the step
+}
+
+void pickPointFromCursor(std::uint16_t cursorX, std::uint16_t cursorY, Point clientOrigin)
+{
+    // Unsigned sums wrap where signed ones would overflow; only the low 16 bits are kept anyway.
+    const std::uint32_t x = static_cast<std::uint32_t>(clientOrigin.x) + cursorX;
+    const std::uint32_t y = static_cast<std::uint32_t>(clientOrigin.y) + cursorY;
+    appState.pickPoint = {static_cast<std::int32_t>(x & 0xFFFF), static_cast<std::int32_t>(y & 0xFFFF)};
+    resample();
+}
+
+void zoomForScroll(std::uint16_t code, std::uint16_t thumbPosition)
+{
+    std::int32_t& zoom = appState.zoom;
+    switch (code) {
+    case LINE_UP:
+    case PAGE_UP:
+        zoom = zoom - 1;
+        break;
+    case LINE_DOWN:
+    case PAGE_DOWN:
+        zoom = zoom + 1;
+        break;
+    case THUMB_POSITION:
+    case THUMB_TRACK:
+        zoom = thumbPosition;
+        break;
+    default:
+        break;  // SB_TOP, SB_BOTTOM, SB_ENDSCROLL and unknown codes only clamp
+    }
+    if (std::min(zoom, appState.zoomMax) < 1) {
+        zoom = 1;
+    } else if (zoom >= appState.zoomMax) {
+        zoom = appState.zoomMax;
+    }
+}
+
+std::int32_t zoomCeilingFor(std::int32_t clientWidth, std::int32_t clientHeight)
+{
+    const std::int32_t shorter = std::min(clientWidth, clientHeight);
+    if (shorter <= 0) {
+        return 1;
+    }
+    return std::min(shorter, ZOOM_LIMIT);
+}
+
+Rect fittedWindowRect(Rect client, Rect outer, std::int32_t zoom)
+{
+    const std::int32_t lackX = (client.right - client.left) % zoom;
+    const std::int32_t lackY = (client.bottom - client.top) % zoom;
+    const std::int32_t growX = lackX != 0 ? zoom - lackX : 0;
+    const std::int32_t growY = lackY != 0 ? zoom - lackY : 0;
+    return {outer.left, outer.top, outer.right + growX, outer.bottom + growY};
+}
+
+void fitWindowToZoom(WindowHandle window)
+{
+    Platform& windows = platform();
+    const Rect fitted =
+        fittedWindowRect(windows.GetClientRect(window), windows.GetWindowRect(window), appState.zoom);
+    windows.MoveWindow(window, fitted.left, fitted.top, fitted.right - fitted.left,
+                       fitted.bottom - fitted.top, true);
+}

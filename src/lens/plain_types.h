@@ -1,0 +1,32 @@
+// The small value types the core uses in place of the platform's POINT, RECT and handles.
+// They carry the same widths and meaning; the Win32 shell converts them at its edge.
+#pragma once
+
+#include <cstdint>
+
+// A point in pixels; coordinates are signed 32-bit, as the platform's.
+struct Point {
+    std::int32_t x;
+    std::int32_t y;
+};
+
+inline bool operator==(Point a, Point b) { return a.x == b.x && a.y == b.y; }
+
+// A rectangle in pixels: left and top inclusive, right and bottom exclusive.
+struct Rect {
+    std::int32_t left;
+    std::int32_t top;
+    std::int32_t right;
+    std::int32_t bottom;
+};
+
+inline bool operator==(const Rect& a, const Rect& b)
+{
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+// Opaque handles of platform objects, held by the core but only ever used by the platform.
+using WindowHandle = void*;
+using SurfaceHandle = void*;
+using FontHandle = void*;
+using InstanceHandle = void*;

@@ -1,0 +1,30 @@
+#!/bin/sh
+# Installs what building and testing the picker needs on a Debian machine: the native and MinGW-w64 toolchains, Wine, Xvfb and the test tools.
+# Idempotent and silent when everything is present; needs root (or sudo) only when something is missing.
+set -eu
+
+packages="cmake g++ make libgtest-dev libbenchmark-dev
+g++-mingw-w64-i686 binutils-mingw-w64-i686 mingw-w64-i686-dev
+wine wine32:i386 wine64 xvfb xdotool xclip x11-utils xauth fonts-ipafont-gothic"
+
+missing=""
+for package in $packages; do
+    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+    case "$status" in
+        *" installed") ;;
+        *) missing="$missing $package" ;;
+    esac
+done
+[ -z "$missing" ] && exit 0
+
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+
+echo "Installing:$missing"
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    $sudo dpkg --add-architecture i386
+fi
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+# shellcheck disable=SC2086
+$sudo apt-get install -y -qq $missing >/dev/null
