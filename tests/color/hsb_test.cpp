@@ -93,8 +93,7 @@ TEST(RgbToHsb, HuesAndSaturationsAreExactToTheLastBit)
 {
     for (const ExactHsb& row : EXACT_VALUES) {
         const HsbColor hsb = rgbToHsb(rgb(row.red, row.green, row.blue));
-        EXPECT_EQ(bitsOf(hsb.hue), bitsOf(row.hue))
-            << "hue " << hsb.hue << " for " << row.red << ", " << row.green << ", " << row.blue;
+        EXPECT_EQ(hsb.hue, row.hue) << "for " << row.red << ", " << row.green << ", " << row.blue;
         if (row.saturation != NOT_CHECKED) {
             EXPECT_EQ(hsb.saturation, row.saturation);
         }

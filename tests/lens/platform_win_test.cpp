@@ -1,0 +1,106 @@
+// The lens rules on the real Win32 platform, under Wine: pixels read from the live screen
+// and a real window resized to whole zoom cells.
+#include "lens/platform_win.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include "hex_color.h"
+#include "lens/app_state.h"
+#include "lens/navigation.h"
+
+namespace {
+
+constexpr ColorRef PAINTED = 0x00563412;
+
+class Win32Platform : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        appState = AppState{};
+        usePlatform(win32Platform());
+        appState.desktopWindow = GetDesktopWindow();
+    }
+
+    static ATOM registerClass(const char* name, HBRUSH background)
+    {
+        WNDCLASSEXA windowClass{};
+        windowClass.cbSize = sizeof windowClass;
+        windowClass.lpfnWndProc = DefWindowProcA;
+        windowClass.hInstance = GetModuleHandleA(nullptr);
+        windowClass.hbrBackground = background;
+        windowClass.lpszClassName = name;
+        return RegisterClassExA(&windowClass);
+    }
+
+    static void pumpMessages()
+    {
+        for (int round = 0; round < 20; ++round) {
+            MSG message;
+            while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+                DispatchMessageA(&message);
+            }
+            Sleep(10);
+        }
+    }
+};
+
+TEST_F(Win32Platform, SamplePixelOnNoDisplayIsTheFailureValue)
+{
+    EXPECT_EQ(HexColor{samplePixel({65000, 10})}, HexColor{0xFFFFFFFF});
+    EXPECT_EQ(HexColor{samplePixel({10, 65000})}, HexColor{0xFFFFFFFF});
+}
+
+TEST_F(Win32Platform, SamplePixelReadsWhatIsOnTheScreen)
+{
+    const HBRUSH brush = CreateSolidBrush(PAINTED);
+    ASSERT_NE(registerClass("SamplePixelTarget", brush), 0);
+    const HWND window = CreateWindowExA(WS_EX_TOPMOST, "SamplePixelTarget", "", WS_POPUP | WS_VISIBLE,
+                                       40, 30, 60, 40, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(window, nullptr);
+    UpdateWindow(window);
+    pumpMessages();
+
+    EXPECT_EQ(HexColor{samplePixel({40, 30})}, HexColor{PAINTED});
+    EXPECT_EQ(HexColor{samplePixel({99, 69})}, HexColor{PAINTED});
+
+    DestroyWindow(window);
+    UnregisterClassA("SamplePixelTarget", GetModuleHandleA(nullptr));
+    DeleteObject(brush);
+}
+
+TEST_F(Win32Platform, FitWindowToZoomMakesTheClientAreaWholeCells)
+{
+    ASSERT_NE(registerClass("FitTarget", reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)), 0);
+    const HWND window = CreateWindowExA(0, "FitTarget", "fit", WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_VSCROLL,
+                                       50, 60, 200, 200, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(window, nullptr);
+
+    // Give the window a client area of 150 x 120 whatever its frame measures.
+    RECT client, outer;
+    GetClientRect(window, &client);
+    GetWindowRect(window, &outer);
+    MoveWindow(window, outer.left, outer.top, (outer.right - outer.left) - client.right + 150,
+               (outer.bottom - outer.top) - client.bottom + 120, TRUE);
+    GetClientRect(window, &client);
+    ASSERT_EQ(client.right, 150);
+    ASSERT_EQ(client.bottom, 120);
+    GetWindowRect(window, &outer);
+
+    appState.zoom = 7;
+    fitWindowToZoom(window);
+
+    RECT fittedClient, fittedOuter;
+    GetClientRect(window, &fittedClient);
+    GetWindowRect(window, &fittedOuter);
+    EXPECT_EQ(fittedClient.right, 154);
+    EXPECT_EQ(fittedClient.bottom, 126);
+    EXPECT_EQ(fittedOuter.left, outer.left);
+    EXPECT_EQ(fittedOuter.top, outer.top);
+
+    DestroyWindow(window);
+    UnregisterClassA("FitTarget", GetModuleHandleA(nullptr));
+}
+
+}  // namespace
