@@ -1,29 +1,29 @@
-// The lens platform on Win32: each operation is the USER32 or GDI call of the same name,
-// with the core's plain types converted to and from the platform's at this edge.
+// The lens platform on Win32: each operation is the USER32, GDI or KERNEL32 call of the same
+// name, with the core's plain types converted to and from the platform's at this edge.
 #include "lens/platform_win.h"
 
 #include <windows.h>
+
+#include <cstring>
+
+static_assert(gdi::SOURCE_COPY == SRCCOPY && gdi::NOT_SOURCE_COPY == NOTSRCCOPY);
+static_assert(gdi::MIX_NOT_XOR_PEN == R2_NOTXORPEN && gdi::BACKGROUND_TRANSPARENT == TRANSPARENT);
+static_assert(gdi::TEXT_OPAQUE == ETO_OPAQUE);
+static_assert(gdi::STOCK_BLACK_BRUSH == BLACK_BRUSH && gdi::STOCK_SYSTEM_FONT == SYSTEM_FONT);
+static_assert(gdi::MESSAGE_FROM_SYSTEM ==
+              (FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_IGNORE_INSERTS | FORMAT_MESSAGE_FROM_SYSTEM));
+static_assert(gdi::USER_DEFAULT_LANGUAGE == MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT));
 
 namespace {
 
 HWND toWindow(WindowHandle window) { return static_cast<HWND>(window); }
 HDC toSurface(SurfaceHandle surface) { return static_cast<HDC>(surface); }
+HGDIOBJ toObject(GdiObject object) { return static_cast<HGDIOBJ>(object); }
 Rect fromRect(const RECT& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
+RECT toRect(const Rect& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
 
 class Win32Platform final : public Platform {
 public:
-    SurfaceHandle GetWindowDC(WindowHandle window) override { return ::GetWindowDC(toWindow(window)); }
-
-    int ReleaseDC(WindowHandle window, SurfaceHandle surface) override
-    {
-        return ::ReleaseDC(toWindow(window), toSurface(surface));
-    }
-
-    ColorRef GetPixel(SurfaceHandle surface, std::int32_t x, std::int32_t y) override
-    {
-        return ::GetPixel(toSurface(surface), x, y);
-    }
-
     Rect GetClientRect(WindowHandle window) override
     {
         RECT rect{};
@@ -43,6 +43,122 @@ public:
     {
         ::MoveWindow(toWindow(window), x, y, width, height, repaint ? TRUE : FALSE);
     }
+
+    SurfaceHandle GetWindowDC(WindowHandle window) override { return ::GetWindowDC(toWindow(window)); }
+
+    int ReleaseDC(WindowHandle window, SurfaceHandle surface) override
+    {
+        return ::ReleaseDC(toWindow(window), toSurface(surface));
+    }
+
+    GdiObject CreateCompatibleBitmap(SurfaceHandle surface, std::int32_t width, std::int32_t height) override
+    {
+        return ::CreateCompatibleBitmap(toSurface(surface), width, height);
+    }
+
+    SurfaceHandle CreateCompatibleDC(SurfaceHandle surface) override
+    {
+        return ::CreateCompatibleDC(toSurface(surface));
+    }
+
+    GdiObject CreateFontIndirectA(const FontSpec& spec) override
+    {
+        LOGFONTA font{};
+        font.lfHeight = spec.height;
+        font.lfWeight = spec.weight;
+        font.lfCharSet = spec.charSet;
+        font.lfOutPrecision = spec.outPrecision;
+        font.lfClipPrecision = spec.clipPrecision;
+        font.lfQuality = spec.quality;
+        font.lfPitchAndFamily = spec.pitchAndFamily;
+        static_assert(sizeof font.lfFaceName == sizeof spec.faceName);
+        std::memcpy(font.lfFaceName, spec.faceName, sizeof font.lfFaceName);
+        return ::CreateFontIndirectA(&font);
+    }
+
+    GdiObject GetStockObject(int id) override { return ::GetStockObject(id); }
+
+    GdiObject SelectObject(SurfaceHandle surface, GdiObject object) override
+    {
+        return ::SelectObject(toSurface(surface), toObject(object));
+    }
+
+    bool DeleteDC(SurfaceHandle surface) override { return ::DeleteDC(toSurface(surface)) != FALSE; }
+    bool DeleteObject(GdiObject object) override { return ::DeleteObject(toObject(object)) != FALSE; }
+
+    ColorRef GetPixel(SurfaceHandle surface, std::int32_t x, std::int32_t y) override
+    {
+        return ::GetPixel(toSurface(surface), x, y);
+    }
+
+    bool StretchBlt(SurfaceHandle target, std::int32_t x, std::int32_t y, std::int32_t width,
+                    std::int32_t height, SurfaceHandle source, std::int32_t sourceX, std::int32_t sourceY,
+                    std::int32_t sourceWidth, std::int32_t sourceHeight, std::uint32_t rop) override
+    {
+        return ::StretchBlt(toSurface(target), x, y, width, height, toSurface(source), sourceX, sourceY,
+                            sourceWidth, sourceHeight, rop) != FALSE;
+    }
+
+    bool BitBlt(SurfaceHandle target, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
+                SurfaceHandle source, std::int32_t sourceX, std::int32_t sourceY, std::uint32_t rop) override
+    {
+        return ::BitBlt(toSurface(target), x, y, width, height, toSurface(source), sourceX, sourceY, rop) != FALSE;
+    }
+
+    int SetROP2(SurfaceHandle surface, int mode) override { return ::SetROP2(toSurface(surface), mode); }
+
+    void MoveToEx(SurfaceHandle surface, std::int32_t x, std::int32_t y) override
+    {
+        ::MoveToEx(toSurface(surface), x, y, nullptr);
+    }
+
+    void LineTo(SurfaceHandle surface, std::int32_t x, std::int32_t y) override
+    {
+        ::LineTo(toSurface(surface), x, y);
+    }
+
+    ColorRef SetBkColor(SurfaceHandle surface, ColorRef color) override
+    {
+        return ::SetBkColor(toSurface(surface), color);
+    }
+
+    int SetBkMode(SurfaceHandle surface, int mode) override { return ::SetBkMode(toSurface(surface), mode); }
+
+    ColorRef SetTextColor(SurfaceHandle surface, ColorRef color) override
+    {
+        return ::SetTextColor(toSurface(surface), color);
+    }
+
+    void ExtTextOutA(SurfaceHandle surface, std::int32_t x, std::int32_t y, std::uint32_t options,
+                     const Rect& rect, const char* text, std::uint32_t count) override
+    {
+        const RECT area = toRect(rect);
+        ::ExtTextOutA(toSurface(surface), x, y, options, &area, text, count, nullptr);
+    }
+
+    void TextOutA(SurfaceHandle surface, std::int32_t x, std::int32_t y, const char* text,
+                  std::int32_t count) override
+    {
+        ::TextOutA(toSurface(surface), x, y, text, count);
+    }
+
+    void FrameRect(SurfaceHandle surface, const Rect& rect, GdiObject brush) override
+    {
+        const RECT area = toRect(rect);
+        ::FrameRect(toSurface(surface), &area, static_cast<HBRUSH>(brush));
+    }
+
+    std::uint32_t GetLastError() override { return ::GetLastError(); }
+
+    std::uint32_t FormatMessageA(std::uint32_t flags, std::uint32_t messageId, std::uint32_t languageId,
+                                 char** allocatedText) override
+    {
+        // With FORMAT_MESSAGE_ALLOCATE_BUFFER the buffer argument receives the allocated text.
+        return ::FormatMessageA(flags, nullptr, messageId, languageId, reinterpret_cast<LPSTR>(allocatedText),
+                                0, nullptr);
+    }
+
+    void LocalFree(void* memory) override { ::LocalFree(memory); }
 };
 
 }  // namespace

@@ -9,7 +9,8 @@
 #include <ostream>
 
 #include "hex_color.h"
-#include "fake_platform.h"
+#include "counting_platform.h"
+#include "test_screens.h"
 #include "lens/app_state.h"
 
 std::ostream& operator<<(std::ostream& out, Point p) { return out << '(' << p.x << ", " << p.y << ')'; }
@@ -23,18 +24,19 @@ namespace {
 
 class Navigation : public testing::Test {
 protected:
-    FakePlatform fake;
+    RasterPlatform raster{patternScreen(1024, 768)};
+    CountingPlatform counted{raster};
 
     void SetUp() override
     {
         appState = AppState{};
-        usePlatform(fake);
-        appState.desktopWindow = fake.desktop;
-        appState.screenWidth = fake.screenWidth;
-        appState.screenHeight = fake.screenHeight;
+        usePlatform(counted);
+        appState.desktopWindow = raster.desktopWindow();
+        appState.screenWidth = 1024;
+        appState.screenHeight = 768;
     }
 
-    void TearDown() override { EXPECT_EQ(fake.surfacesHeld, 0) << "a screen DC was not released"; }
+    void TearDown() override { EXPECT_EQ(counted.liveObjects, 0) << "a screen DC was not released"; }
 };
 
 bool allZero(const void* bytes, std::size_t size)
@@ -63,9 +65,9 @@ TEST(AppStateStart, OnlyTheFourStoredValuesAreNonZero)
 
 TEST_F(Navigation, SamplePixelReadsTheDesktopAndReleasesIt)
 {
-    EXPECT_EQ(HexColor{samplePixel({500, 400})}, HexColor{FakePlatform::colorAt(500, 400)});
+    EXPECT_EQ(HexColor{samplePixel({500, 400})}, HexColor{patternColorAt(500, 400)});
     EXPECT_EQ(HexColor{samplePixel({65000, 10})}, HexColor{0xFFFFFFFF});
-    EXPECT_EQ(fake.pixelReads, 2);
+    EXPECT_EQ(counted.pixelReads, 2);
 }
 
 struct StepCase {
@@ -97,10 +99,10 @@ TEST_F(Navigation, StepPickPointMovesOnePixelBoundedOnTheSideItMoves)
     for (const StepCase& c : cases) {
         appState.pickPoint = c.start;
         appState.currentColor = 0x00ABCDEF;
-        const int readsBefore = fake.pixelReads;
+        const int readsBefore = counted.pixelReads;
         stepPickPoint(c.key);
         EXPECT_EQ(appState.pickPoint, c.expected) << "from " << c.start;
-        EXPECT_EQ(fake.pixelReads, readsBefore + 1) << "no resample from " << c.start;
+        EXPECT_EQ(counted.pixelReads, readsBefore + 1) << "no resample from " << c.start;
         EXPECT_EQ(HexColor{appState.currentColor}, HexColor{samplePixel(c.expected)});
     }
 }
@@ -170,7 +172,7 @@ TEST_F(Navigation, ZoomForScrollStepsOrTakesTheThumbThenClamps)
         EXPECT_EQ(appState.zoom, c.expected)
             << "code " << c.code << " thumb " << c.thumb << " at zoom " << c.zoom << " of " << c.zoomMax;
     }
-    EXPECT_EQ(fake.pixelReads, 0) << "a zoom change must not resample";
+    EXPECT_EQ(counted.pixelReads, 0) << "a zoom change must not resample";
 }
 
 TEST(ZoomCeilingFor, IsTheShorterClientSideWithin1To31)
@@ -201,16 +203,18 @@ TEST_F(Navigation, FitWindowToZoomGrowsToWholeCellsAndKeepsTheCorner)
         {{0, 0, 0, 0}, 7, 0, 0},
         {{0, 0, 2, 2}, 31, 29, 29},
     };
-    const Rect outer = fake.windowRect;
+    const Rect outer = {10, 20, 184, 181};
     for (const FitCase& c : cases) {
-        fake.clientRect = c.client;
+        const Rect client = {outer.left + 4, outer.top + 30, outer.left + 4 + c.client.right,
+                             outer.top + 30 + c.client.bottom};
+        const WindowHandle window = raster.createWindow(client, outer);
         appState.zoom = c.zoom;
-        const int movesBefore = fake.moves;
-        fitWindowToZoom(fake.desktop);
-        EXPECT_EQ(fake.moves, movesBefore + 1) << "MoveWindow is called even when nothing grows";
+        const int movesBefore = counted.moves;
+        fitWindowToZoom(window);
+        EXPECT_EQ(counted.moves, movesBefore + 1) << "MoveWindow is called even when nothing grows";
         const Rect expected = {outer.left, outer.top, outer.right + c.growX, outer.bottom + c.growY};
-        EXPECT_EQ(fake.movedTo, expected) << "client " << c.client << " at zoom " << c.zoom;
-        EXPECT_TRUE(fake.movedWithRepaint);
+        EXPECT_EQ(counted.movedTo, expected) << "client " << c.client << " at zoom " << c.zoom;
+        EXPECT_TRUE(counted.movedWithRepaint);
     }
 }
 

@@ -11,6 +11,7 @@ struct HexColor {
 };
 
 inline bool operator==(HexColor a, HexColor b) { return a.value == b.value; }
+inline bool operator!=(HexColor a, HexColor b) { return a.value != b.value; }
 
 inline std::ostream& operator<<(std::ostream& out, HexColor color)
 {

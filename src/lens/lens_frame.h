@@ -1,0 +1,52 @@
+// One lens frame: the enlarged screen around the pick point, the inverting cross-hair, the swatch,
+// the value text and the border, composed off-screen and copied to the window in one block.
+#pragma once
+
+#include <cstdint>
+
+#include "color/color.h"
+#include "lens/plain_types.h"
+#include "lens/platform.h"
+
+// Where a frame's parts lie, in frame pixels unless named as screen coordinates.
+struct LensGeometry {
+    std::int32_t cellsX;       // screen columns copied: the fewest whole cells covering the client width
+    std::int32_t cellsY;       // screen rows copied
+    std::int32_t frameWidth;   // cellsX * zoom: at least the client width, less than a cell more
+    std::int32_t frameHeight;  // cellsY * zoom
+    std::int32_t sourceX;      // screen x of the first column; negative only on a screen narrower than cellsX
+    std::int32_t sourceY;      // screen y of the first row; negative only on a screen shorter than cellsY
+    std::int32_t crossX;       // frame column of the cross-hair's vertical line
+    std::int32_t crossY;       // frame row of the cross-hair's horizontal line
+};
+
+inline constexpr Rect SWATCH_RECT = {6, 4, 22, 20};
+inline constexpr Point VALUE_TEXT_ORIGIN = {24, 4};
+inline constexpr Point ERROR_TEXT_ORIGIN = {7, 24};
+inline constexpr ColorRef ERROR_TEXT_COLOR = 0x000000FF;
+
+// Pure: zoom >= 1 and client sizes >= 0.
+LensGeometry computeLensGeometry(std::int32_t clientWidth, std::int32_t clientHeight, std::int32_t zoom,
+                                 Point pickPoint, std::int32_t screenWidth, std::int32_t screenHeight);
+
+// Composes the frame for window from AppState into paintSurface (its paint device context) and
+// rewrites appState.valueText. Needs appState.desktopWindow set and zoom >= 1.
+void composeLensFrame(WindowHandle window, SurfaceHandle paintSurface);
+
+// A line from (x1, y1) up to, not including, (x2, y2) in the surface's pen and mix mode.
+void drawLine(SurfaceHandle surface, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2);
+
+// Fills rect with color; the surface keeps color as its background colour.
+void fillSolidRect(SurfaceHandle surface, const Rect& rect, ColorRef color);
+
+// The swatch square of color (of its inverse when invert is non-zero), ringed in black.
+void drawSwatch(SurfaceHandle surface, ColorRef color, std::int32_t invert);
+
+// text in black with a one-pixel white outline towards each diagonal.
+void drawValueText(SurfaceHandle surface, const char* text);
+
+// The system's message for the last error, in red on one line; nothing when there is no message.
+void drawLastErrorText(SurfaceHandle surface);
+
+// The LOGFONTA of the bold value font; the window creates the font from it once.
+FontSpec valueFontSpec();
