@@ -66,15 +66,17 @@ protected:
         return computeLensGeometry(clientWidth, clientHeight, appState.zoom, appState.pickPoint, 1024, 768);
     }
 
-    // The screen pixel a frame pixel enlarges, as the copy leaves it: black beyond the screen,
-    // inverted when the lens inverts.
+    // The screen pixel a frame pixel enlarges, as the copy leaves it: inverted when the lens
+    // inverts, and beyond the screen the fresh frame's black, which the copy does not touch.
     ColorRef imagePixel(std::int32_t x, std::int32_t y) const
     {
         const LensGeometry g = geometry();
         const std::int32_t screenX = g.sourceX + x / appState.zoom;
         const std::int32_t screenY = g.sourceY + y / appState.zoom;
-        const bool onScreen = screenX >= 0 && screenY >= 0 && screenX < 1024 && screenY < 768;
-        const ColorRef pixel = onScreen ? patternColorAt(screenX, screenY) : 0;
+        if (screenX < 0 || screenY < 0 || screenX >= 1024 || screenY >= 768) {
+            return 0;
+        }
+        const ColorRef pixel = patternColorAt(screenX, screenY);
         return appState.invert != 0 ? inverse(pixel) : pixel;
     }
 

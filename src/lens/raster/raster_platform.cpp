@@ -298,7 +298,8 @@ bool RasterPlatform::copyPixels(SurfaceHandle targetHandle, Rect to, SurfaceHand
         return true;  // nothing to copy
     }
     // Each target pixel takes the source pixel its position maps to: pure replication when the
-    // target is a whole multiple of the source. Source pixels off the source image are black.
+    // target is a whole multiple of the source. As with GDI, a target pixel whose source lies off
+    // the source image keeps what it had, whatever the rop: black on a fresh frame.
     const Rect area = clipped(to, *target->image);
     if (isEmpty(area)) {
         return true;
@@ -313,8 +314,10 @@ bool RasterPlatform::copyPixels(SurfaceHandle targetHandle, Rect to, SurfaceHand
         ColorRef* row = &target->image->at(0, y);
         for (std::int32_t x = area.left; x < area.right; ++x) {
             const std::int32_t sourceX = sourceColumns[static_cast<std::size_t>(x - area.left)];
-            const ColorRef pixel = pixels.contains(sourceX, sourceY) ? pixels.at(sourceX, sourceY) : 0;
-            row[x] = rop == gdi::NOT_SOURCE_COPY ? inverse(pixel) : pixel;
+            if (pixels.contains(sourceX, sourceY)) {
+                const ColorRef pixel = pixels.at(sourceX, sourceY);
+                row[x] = rop == gdi::NOT_SOURCE_COPY ? inverse(pixel) : pixel;
+            }
         }
     }
     return true;
