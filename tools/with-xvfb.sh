@@ -1,6 +1,6 @@
 #!/bin/sh
-# Runs a command with a private Xvfb display (1024 x 768, 24-bit) for the Wine tests, then stops
-# the display and every Wine process of the build prefixes, whatever the command's outcome.
+# Runs a command with a private Xvfb display (1024x768x24 unless XVFB_SCREEN says otherwise), then
+# stops the display and every Wine process of the build prefixes, whatever the command's outcome.
 # Usage: with-xvfb.sh COMMAND [ARGS...]; exits with the command's status.
 set -u
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -10,7 +10,7 @@ while [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ]; do
     display=$((display + 1))
 done
 
-Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb ":$display" -screen 0 "${XVFB_SCREEN:-1024x768x24}" -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 
 stop() {

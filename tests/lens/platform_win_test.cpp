@@ -8,6 +8,7 @@
 
 #include "hex_color.h"
 #include "lens/app_state.h"
+#include "lens/lens_frame.h"
 #include "lens/navigation.h"
 
 namespace {
@@ -101,6 +102,25 @@ TEST_F(Win32Platform, FitWindowToZoomMakesTheClientAreaWholeCells)
 
     DestroyWindow(window);
     UnregisterClassA("FitTarget", GetModuleHandleA(nullptr));
+}
+
+TEST_F(Win32Platform, ValueFontIsCreatedFromItsLogFont)
+{
+    const GdiObject font = platform().CreateFontIndirectA(valueFontSpec());
+    ASSERT_NE(font, nullptr);
+    LOGFONTA stored{};
+    ASSERT_EQ(GetObjectA(static_cast<HGDIOBJ>(font), sizeof stored, &stored), static_cast<int>(sizeof stored));
+    EXPECT_EQ(stored.lfHeight, -13);
+    EXPECT_EQ(stored.lfWidth | stored.lfEscapement | stored.lfOrientation, 0);
+    EXPECT_EQ(stored.lfWeight, FW_BOLD);
+    EXPECT_EQ(stored.lfItalic | stored.lfUnderline | stored.lfStrikeOut, 0);
+    EXPECT_EQ(stored.lfCharSet, ANSI_CHARSET);
+    EXPECT_EQ(stored.lfOutPrecision, OUT_STRING_PRECIS);
+    EXPECT_EQ(stored.lfClipPrecision, CLIP_STROKE_PRECIS);
+    EXPECT_EQ(stored.lfQuality, DRAFT_QUALITY);
+    EXPECT_EQ(stored.lfPitchAndFamily, VARIABLE_PITCH | FF_SWISS);
+    EXPECT_STREQ(stored.lfFaceName, "System");
+    EXPECT_TRUE(platform().DeleteObject(font));
 }
 
 }  // namespace
