@@ -1,13 +1,20 @@
 #!/bin/sh
 # Runs a Windows program under Wine in a prefix of the build's own, made silently on first use.
 # Usage: wine-run.sh PREFIX PROGRAM [ARGS...]; the program's exit code is passed through.
+# Programs of the prefix share one virtual desktop (WINE_DESKTOP_SIZE when the prefix is made,
+# 1024x768 by default): Windows-like captions and z-order, and no waits on an absent window manager.
 set -eu
 prefix=$1
 shift
 export WINEPREFIX="$prefix" WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 if [ ! -f "$prefix/.ready" ]; then
     mkdir -p "$(dirname "$prefix")"
-    # Parallel tests may arrive together; one boots the prefix, the others wait for it.
-    flock "$prefix.lock" sh -c '[ -f "$WINEPREFIX/.ready" ] || { wineboot --init >/dev/null 2>&1 && touch "$WINEPREFIX/.ready"; }'
+    # Parallel tests may arrive together; one makes the prefix, the others wait for it.
+    flock "$prefix.lock" sh -c '
+        [ -f "$WINEPREFIX/.ready" ] && exit 0
+        wineboot --init >/dev/null 2>&1
+        wine reg add "HKCU\\Software\\Wine\\Explorer" /v Desktop /d Default /f >/dev/null 2>&1
+        wine reg add "HKCU\\Software\\Wine\\Explorer\\Desktops" /v Default /d "${WINE_DESKTOP_SIZE:-1024x768}" /f >/dev/null 2>&1
+        touch "$WINEPREFIX/.ready"'
 fi
 exec wine "$@"

@@ -1,5 +1,5 @@
-// Process entry: loads the window's names, registers and creates the main window and runs
-// the message loop; the exit code is that of the quit message.
+// Process entry: loads the window's names, registers and creates the main window and runs the
+// message loop with the accelerator table in front of it; the exit code is the quit message's.
 #include <windows.h>
 
 #include "app/main_window.h"
@@ -21,10 +21,14 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
     ShowWindow(window, showCommand);
     UpdateWindow(window);
 
+    const HACCEL accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(RES_MAIN));
     MSG message{};
+    // GetMessageA gives -1 on failure; looping on it would spin forever.
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
+        if (TranslateAcceleratorA(message.hwnd, accelerators, &message) == 0) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
     }
     return static_cast<int>(message.wParam);
 }

@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "resource_ids.h"
+
 namespace {
 
 constexpr DWORD WAIT_LIMIT_MS = 20000;
@@ -75,7 +77,7 @@ protected:
     }
 };
 
-TEST_F(Program, OpensTheTopmostLensAndExitsWithZeroWhenClosed)
+TEST_F(Program, OpensTheTopmostLensWithItsMenu)
 {
     const HWND window = waitForMainWindow(process.dwProcessId);
     ASSERT_NE(window, nullptr) << "no ORMELIN window appeared";
@@ -85,16 +87,35 @@ TEST_F(Program, OpensTheTopmostLensAndExitsWithZeroWhenClosed)
     EXPECT_STREQ(title, "Qen Color Picker");
     EXPECT_NE(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
     EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE)) & 0x00EC0000u, 0x00EC0000u);
+    EXPECT_NE(GetMenu(window), nullptr);
     RECT outer;
     GetWindowRect(window, &outer);
     EXPECT_EQ(outer.right - outer.left, 174);
     EXPECT_EQ(outer.bottom - outer.top, 161);
-
     PostMessageA(window, WM_CLOSE, 0, 0);
-    ASSERT_EQ(WaitForSingleObject(process.hProcess, WAIT_LIMIT_MS), WAIT_OBJECT_0) << "still running";
-    DWORD exitCode = 1;
-    GetExitCodeProcess(process.hProcess, &exitCode);
-    EXPECT_EQ(exitCode, 0u);
+    EXPECT_EQ(WaitForSingleObject(process.hProcess, WAIT_LIMIT_MS), WAIT_OBJECT_0);
+}
+
+TEST_F(Program, EndsWithExitCodeZeroByCloseOrExit)
+{
+    const struct {
+        UINT message;
+        WPARAM wParam;
+    } endings[] = {{WM_CLOSE, 0}, {WM_COMMAND, CMD_EXIT}};
+    for (const auto& ending : endings) {
+        if (process.hProcess == nullptr) {
+            SetUp();
+        }
+        const HWND window = waitForMainWindow(process.dwProcessId);
+        ASSERT_NE(window, nullptr) << "no ORMELIN window appeared";
+        PostMessageA(window, ending.message, ending.wParam, 0);
+        ASSERT_EQ(WaitForSingleObject(process.hProcess, WAIT_LIMIT_MS), WAIT_OBJECT_0) << "still running";
+        DWORD exitCode = 1;
+        GetExitCodeProcess(process.hProcess, &exitCode);
+        EXPECT_EQ(exitCode, 0u) << "message " << ending.message;
+        TearDown();
+        process = {};
+    }
 }
 
 }  // namespace
