@@ -145,13 +145,33 @@ TEST_F(Commands, CancelledColourDialogKeepsTheColour)
 TEST_F(Commands, ConfirmedColourDialogReplacesTheColourUntilThePickPointMoves)
 {
     appState.currentColor = 0x00563412;
-    whenDialogOpens([](HWND dialog) { PostMessageA(dialog, WM_COMMAND, IDOK, 0); });
+    whenDialogOpens([](HWND dialog) {
+        // The colour dialog's red, green and blue fields.
+        SetDlgItemInt(dialog, 706, 0x38, FALSE);
+        SetDlgItemInt(dialog, 707, 0x68, FALSE);
+        SetDlgItemInt(dialog, 708, 0xC8, FALSE);
+        PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    });
     validate();
     command(CMD_CREATE_COLOR);
-    EXPECT_EQ(HexColor{appState.currentColor}, HexColor{0x00563412}) << "OK keeps the preselected colour";
+    EXPECT_EQ(HexColor{appState.currentColor}, HexColor{0x00C86838});
     EXPECT_TRUE(repaintRequested());
+    paint();
+    EXPECT_STREQ(appState.valueText.chars, "#3868C8");
     send(WM_KEYDOWN, VK_RIGHT, 0);
-    EXPECT_NE(HexColor{appState.currentColor}, HexColor{0x00563412}) << "a step resamples";
+    EXPECT_NE(HexColor{appState.currentColor}, HexColor{0x00C86838}) << "a step resamples";
+}
+
+TEST_F(Commands, CustomColoursDefinedInTheDialogStayForTheProcess)
+{
+    appState.currentColor = 0x00563412;
+    whenDialogOpens([](HWND dialog) {
+        SendMessageA(dialog, WM_COMMAND, 712, 0);  // "add to custom colours" takes the current colour
+        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    });
+    command(CMD_CREATE_COLOR);
+    EXPECT_EQ(HexColor{appState.customColors[0]}, HexColor{0x00563412});
+    EXPECT_EQ(HexColor{appState.customColors[1]}, HexColor{0xFFFFFFFF});
 }
 
 TEST(AboutBox, EndsWithTheCommandThatClosedItAndHasNoCloseBox)

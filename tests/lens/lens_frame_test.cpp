@@ -6,10 +6,8 @@
 
 #include <string>
 
-#include "counting_platform.h"
 #include "hex_color.h"
-#include "lens/app_state.h"
-#include "test_screens.h"
+#include "raster_screen.h"
 
 namespace {
 
@@ -24,21 +22,15 @@ bool inside(const Rect& rect, std::int32_t x, std::int32_t y)
     return x >= rect.left && x < rect.right && y >= rect.top && y < rect.bottom;
 }
 
-class LensFrame : public testing::Test {
+class LensFrame : public RasterScreen {
 protected:
-    RasterPlatform raster{patternScreen(1024, 768)};
-    CountingPlatform counted{raster};
     SurfaceHandle paint = nullptr;
     std::int32_t clientWidth = 0;
     std::int32_t clientHeight = 0;
 
     void SetUp() override
     {
-        appState = AppState{};
-        usePlatform(counted);
-        appState.desktopWindow = raster.desktopWindow();
-        appState.screenWidth = 1024;
-        appState.screenHeight = 768;
+        RasterScreen::SetUp();
         appState.valueFont = raster.CreateFontIndirectA(valueFontSpec());
         appState.pickPoint = {500, 400};
         appState.currentColor = SAMPLE;
@@ -46,7 +38,7 @@ protected:
 
     void TearDown() override
     {
-        EXPECT_EQ(counted.liveObjects, 0) << "a frame left objects behind";
+        RasterScreen::TearDown();
         raster.DeleteObject(appState.valueFont);
     }
 

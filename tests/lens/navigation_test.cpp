@@ -1,4 +1,4 @@
-// Tests of the lens state and its navigation rules against a fake screen of 1024 x 768 pixels
+// Tests of the lens state and its navigation rules on the raster's 1024 x 768 screen, whose pixels
 // whose pixels encode their coordinates, so that every resample can be traced to its point.
 #include "lens/navigation.h"
 
@@ -9,8 +9,7 @@
 #include <ostream>
 
 #include "hex_color.h"
-#include "counting_platform.h"
-#include "test_screens.h"
+#include "raster_screen.h"
 #include "lens/app_state.h"
 
 std::ostream& operator<<(std::ostream& out, Point p) { return out << '(' << p.x << ", " << p.y << ')'; }
@@ -22,22 +21,7 @@ std::ostream& operator<<(std::ostream& out, const Rect& r)
 
 namespace {
 
-class Navigation : public testing::Test {
-protected:
-    RasterPlatform raster{patternScreen(1024, 768)};
-    CountingPlatform counted{raster};
-
-    void SetUp() override
-    {
-        appState = AppState{};
-        usePlatform(counted);
-        appState.desktopWindow = raster.desktopWindow();
-        appState.screenWidth = 1024;
-        appState.screenHeight = 768;
-    }
-
-    void TearDown() override { EXPECT_EQ(counted.liveObjects, 0) << "a screen DC was not released"; }
-};
+using Navigation = RasterScreen;
 
 bool allZero(const void* bytes, std::size_t size)
 {

@@ -1,5 +1,5 @@
-// The lens rules on the real Win32 platform, under Wine: pixels read from the live screen
-// and a real window resized to whole zoom cells.
+// The lens rules on the real Win32 platform, under Wine: pixels read from the live screen and
+// the value font as GDI stores it. (Fitting a real window is tested through the Fit command.)
 #include "lens/platform_win.h"
 
 #include <gtest/gtest.h>
@@ -69,39 +69,6 @@ TEST_F(Win32Platform, SamplePixelReadsWhatIsOnTheScreen)
     DestroyWindow(window);
     UnregisterClassA("SamplePixelTarget", GetModuleHandleA(nullptr));
     DeleteObject(brush);
-}
-
-TEST_F(Win32Platform, FitWindowToZoomMakesTheClientAreaWholeCells)
-{
-    ASSERT_NE(registerClass("FitTarget", reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)), 0);
-    const HWND window = CreateWindowExA(0, "FitTarget", "fit", WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_VSCROLL,
-                                       50, 60, 200, 200, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-    ASSERT_NE(window, nullptr);
-
-    // Give the window a client area of 150 x 120 whatever its frame measures.
-    RECT client, outer;
-    GetClientRect(window, &client);
-    GetWindowRect(window, &outer);
-    MoveWindow(window, outer.left, outer.top, (outer.right - outer.left) - client.right + 150,
-               (outer.bottom - outer.top) - client.bottom + 120, TRUE);
-    GetClientRect(window, &client);
-    ASSERT_EQ(client.right, 150);
-    ASSERT_EQ(client.bottom, 120);
-    GetWindowRect(window, &outer);
-
-    appState.zoom = 7;
-    fitWindowToZoom(window);
-
-    RECT fittedClient, fittedOuter;
-    GetClientRect(window, &fittedClient);
-    GetWindowRect(window, &fittedOuter);
-    EXPECT_EQ(fittedClient.right, 154);
-    EXPECT_EQ(fittedClient.bottom, 126);
-    EXPECT_EQ(fittedOuter.left, outer.left);
-    EXPECT_EQ(fittedOuter.top, outer.top);
-
-    DestroyWindow(window);
-    UnregisterClassA("FitTarget", GetModuleHandleA(nullptr));
 }
 
 TEST_F(Win32Platform, ValueFontIsCreatedFromItsLogFont)
