@@ -1,5 +1,5 @@
 // Tests of the lens state and its navigation rules on the raster's 1024 x 768 screen, whose pixels
-// whose pixels encode their coordinates, so that every resample can be traced to its point.
+// encode their coordinates, so that every resample can be traced to its point.
 #include "lens/navigation.h"
 
 #include <gtest/gtest.h>
