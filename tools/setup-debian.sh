@@ -1,11 +1,20 @@
 #!/bin/sh
-# Installs what building and testing the picker needs on a Debian machine: the native and MinGW-w64 toolchains, Wine, Xvfb and the test tools.
+# Installs what building and testing the picker needs on a Debian machine: the native and MinGW-w64
+# toolchains, Wine, Xvfb, the test tools and a Japanese locale and font.
 # Idempotent and silent when everything is present; needs root (or sudo) only when something is missing.
 set -eu
 
 packages="cmake g++ make libgtest-dev libbenchmark-dev
 g++-mingw-w64-i686 binutils-mingw-w64-i686 mingw-w64-i686-dev
-wine wine32:i386 wine64 xvfb xdotool xclip x11-utils xauth fonts-ipafont-gothic"
+wine wine32:i386 wine64 xvfb xdotool xclip x11-utils xauth imagemagick fonts-ipafont-gothic locales"
+
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+
+# Wine takes its code page from the locale: ja_JP.UTF-8 gives the Japanese system's code page 932.
+add_japanese_locale() {
+    locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$' || $sudo localedef -i ja_JP -f UTF-8 ja_JP.UTF-8
+}
 
 missing=""
 for package in $packages; do
@@ -15,10 +24,10 @@ for package in $packages; do
         *) missing="$missing $package" ;;
     esac
 done
-[ -z "$missing" ] && exit 0
-
-sudo=""
-[ "$(id -u)" -ne 0 ] && sudo="sudo"
+if [ -z "$missing" ]; then
+    add_japanese_locale
+    exit 0
+fi
 
 echo "Installing:$missing"
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
@@ -28,3 +37,4 @@ export DEBIAN_FRONTEND=noninteractive
 $sudo apt-get update -qq
 # shellcheck disable=SC2086
 $sudo apt-get install -y -qq $missing >/dev/null
+add_japanese_locale

@@ -10,7 +10,8 @@ export WINEPREFIX="$prefix" WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="msco
 if [ ! -f "$prefix/.ready" ]; then
     mkdir -p "$(dirname "$prefix")"
     # Parallel tests may arrive together; one makes the prefix, the others wait for it.
-    flock "$prefix.lock" sh -c '
+    # -o: the daemons that wineboot starts must not inherit, and so hold, the lock.
+    flock -o "$prefix.lock" sh -c '
         [ -f "$WINEPREFIX/.ready" ] && exit 0
         wineboot --init >/dev/null 2>&1
         wine reg add "HKCU\\Software\\Wine\\Explorer" /v Desktop /d Default /f >/dev/null 2>&1

@@ -13,8 +13,10 @@ done
 Xvfb ":$display" -screen 0 "${XVFB_SCREEN:-1024x768x24}" -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 
+# At the end the Wine processes of XVFB_WINE_PREFIXES, or of every build prefix, are stopped.
 stop() {
-    for prefix in "$root"/build/*/wineprefix; do
+    prefixes=${XVFB_WINE_PREFIXES:-$(ls -d "$root"/build/*/wineprefix* 2>/dev/null | grep -v '\.lock$')}
+    for prefix in $prefixes; do
         [ -d "$prefix" ] && WINEPREFIX="$prefix" wineserver -k >/dev/null 2>&1
     done
     kill "$xvfb" 2>/dev/null

@@ -100,22 +100,6 @@ TEST(RgbToHsb, HuesAndSaturationsAreExactToTheLastBit)
     }
 }
 
-TEST(RgbToHsb, BrightnessIsTheScaledMaximumChannel)
-{
-    EXPECT_EQ(rgbToHsb(rgb(18, 52, 86)).brightness, 86 * CHANNEL_SCALE);
-    EXPECT_EQ(rgbToHsb(rgb(255, 255, 255)).brightness, 1.0);
-    EXPECT_EQ(rgbToHsb(rgb(0, 0, 0)).saturation, 0.0);
-}
-
-TEST(RgbToHsb, TopByteIsIgnored)
-{
-    const HsbColor plain = rgbToHsb(0x000000FF);
-    const HsbColor topped = rgbToHsb(0xFF0000FF);
-    EXPECT_EQ(bitsOf(topped.hue), bitsOf(plain.hue));
-    EXPECT_EQ(bitsOf(topped.saturation), bitsOf(plain.saturation));
-    EXPECT_EQ(bitsOf(topped.brightness), bitsOf(plain.brightness));
-}
-
 TEST(HsbDisplayValues, RoundsHalvesUpOnTheDoubleSum)
 {
     struct Case {

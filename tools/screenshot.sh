@@ -1,0 +1,42 @@
+#!/bin/sh
+# Takes the README's picture: the picker over the test pattern, zoomed in on a point, with its View
+# menu open, on a Japanese Wine desktop whose menu font falls back to IPA Gothic. Writes docs/screenshot.png.
+set -eu
+cd "$(dirname "$0")/.."
+root=$PWD
+sh tools/setup-debian.sh
+cmake --preset windows >/dev/null
+cmake --build --preset windows --target ormelin test_pattern journey_probe -j "$(nproc 2>/dev/null || echo 2)" >/dev/null
+
+prefix=$root/build/windows/wineprefix-screenshot
+export XVFB_WINE_PREFIXES=$prefix
+XVFB_SCREEN=1024x768x24 tools/with-xvfb.sh sh -c '
+    set -eu
+    export LANG=ja_JP.UTF-8
+    run() { "$0/tools/wine-run.sh" "$1" "$@"; }
+    bin=$0/build/windows/bin
+    links="HKLM\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontLink\\SystemLink"
+    for font in Tahoma "MS Shell Dlg" "MS Shell Dlg 2"; do
+        "$0/tools/wine-run.sh" "$1" reg add "$links" /v "$font" /t REG_MULTI_SZ /d "ipag.ttf,IPAGothic" /f >/dev/null
+    done
+    "$0/tools/wine-run.sh" "$1" "$bin/test_pattern.exe" >/dev/null 2>&1 &
+    sleep 3
+    "$0/tools/wine-run.sh" "$1" "$bin/ormelin.exe" >/dev/null 2>&1 &
+    sleep 3
+    # A drag from the lens to the pattern, a larger zoom: the lens alone, then with its View menu open.
+    xdotool mousemove 40 110 mousedown 1
+    for point in "100 200" "300 300" "515 262"; do xdotool mousemove $point; sleep 0.1; done
+    xdotool mouseup 1
+    sleep 0.3
+    xdotool mousemove 161 149 click 1
+    xdotool mousemove 120 300
+    sleep 0.5
+    import -window root -crop 176x163+0+0 +repage "$1.lens.png"
+    xdotool mousemove 20 33 click 1
+    sleep 0.3
+    xdotool mousemove 60 53
+    sleep 0.8
+    import -window root -crop 360x230+0+0 +repage "$1.menu.png"
+    convert "$1.lens.png" "$1.menu.png" -background white -gravity north -splice 0x0 +append "$0/docs/screenshot.png"
+' "$root" "$prefix"
+echo "wrote docs/screenshot.png"
