@@ -79,7 +79,11 @@ ended() {
 
 pause() { sleep 0.3; }
 click() { xdotool mousemove "$1" "$2" click 1; pause; }
-keys() { xdotool key --delay 60 "$@"; pause; }
+keys() {
+    xdotool windowfocus "$picker_xwindow" 2>/dev/null
+    xdotool key --delay 60 "$@"
+    pause
+}
 
 # Presses in the lens, drags in steps to (X, Y) and releases there.
 drag_to() {
@@ -94,9 +98,15 @@ drag_to() {
     pause
 }
 
+# Ctrl+C, then the clipboard's text once the program has replaced a marker put there first: Wine
+# hands the text to X a moment after the copy.
+CLIPBOARD_MARKER="(nothing copied)"
+clipboard() { timeout 5 xclip -o -selection clipboard 2>/dev/null; }
+has_copy() { [ "$(clipboard)" != "$CLIPBOARD_MARKER" ]; }
 copied() {
+    printf '%s' "$CLIPBOARD_MARKER" | xclip -i -selection clipboard >/dev/null 2>&1
     keys ctrl+c
-    timeout 5 xclip -o -selection clipboard 2>/dev/null
+    if eventually has_copy; then clipboard; fi
 }
 
 shoot() { import -window root "$work/$1.png"; }
@@ -135,6 +145,11 @@ client_w=$(nth "$client" 3)
 client_h=$(nth "$client" 4)
 menu_bar_y=$(value "$lens" menubar)
 bar_x=$((client_x + client_w + $(value "$lens" scrollbar) / 2))
+
+# Each window of the Wine desktop is an X window of its own, and with no window manager X sends the
+# keys to the one under the pointer. Keys are typed at the picker's X window, as a window manager
+# would route them to the active window wherever the pointer rests.
+picker_xwindow=$(xdotool search --name '^Qen Color Picker$' | head -n 1)
 
 echo "# The first window"
 check "title" "Qen Color Picker" "$(value "$lens" title)"
