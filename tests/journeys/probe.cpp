@@ -130,20 +130,6 @@ int main(int argc, char** argv)
     if (argc >= 3 && std::strcmp(argv[1], "soak") == 0) {
         return soak(std::atoi(argv[2]));
     }
-    if (argc >= 2 && std::strcmp(argv[1], "focus") == 0) {
-        char className[64] = {};
-        GetClassNameA(GetForegroundWindow(), className, sizeof className);
-        std::printf("foreground %s\n", className);
-        const std::vector<HWND> windows = lensWindows();
-        if (!windows.empty()) {
-            GUITHREADINFO info{};
-            info.cbSize = sizeof info;
-            GetGUIThreadInfo(GetWindowThreadProcessId(windows.front(), nullptr), &info);
-            std::printf("active %d focus %d capture %d\n", info.hwndActive == windows.front(),
-                        info.hwndFocus == windows.front(), info.hwndCapture == windows.front());
-        }
-        return 0;
-    }
-    std::fprintf(stderr, "usage: probe lens | window CLASS | soak STEPS | focus\n");
+    std::fprintf(stderr, "usage: probe lens | window CLASS | soak STEPS\n");
     return 2;
 }
