@@ -2,6 +2,8 @@
 // point, then the paint it asks for, at the default window and at a 1920 x 1080 client area.
 #include <windows.h>
 
+#include "seconds_now_win.h"
+
 #include <cstdio>
 
 #include "app/main_window.h"
@@ -10,14 +12,6 @@
 #include "resource_ids.h"
 
 namespace {
-
-double secondsNow()
-{
-    LARGE_INTEGER count, frequency;
-    QueryPerformanceCounter(&count);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(count.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 void setClientSize(HWND window, int width, int height)
 {

@@ -3,18 +3,12 @@
 // desktop covered by the test pattern, with ormelin.exe running.
 #include <windows.h>
 
+#include "seconds_now_win.h"
+
 #include <cstdio>
 #include <cstdlib>
 
 namespace {
-
-double secondsNow()
-{
-    LARGE_INTEGER count, frequency;
-    QueryPerformanceCounter(&count);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(count.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 // The test pattern's colour at a screen point, as a COLORREF.
 COLORREF patternColor(int x, int y)

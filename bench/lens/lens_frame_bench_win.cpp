@@ -2,6 +2,8 @@
 // any GDI magnifier pays for the same size: one StretchBlt from the screen and one BitBlt out.
 #include <windows.h>
 
+#include "seconds_now_win.h"
+
 #include <cstdio>
 
 #include "lens/app_state.h"
@@ -15,14 +17,6 @@ struct FrameSize {
 };
 
 const FrameSize SIZES[] = {{150, 100, 5}, {1920, 1080, 1}, {1920, 1080, 5}, {1920, 1080, 31}, {3840, 2160, 1}};
-
-double secondsNow()
-{
-    LARGE_INTEGER count, frequency;
-    QueryPerformanceCounter(&count);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(count.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 // Runs frame() for about a second and returns the mean microseconds per call.
 template <typename Frame> double microsecondsPerFrame(Frame frame)
