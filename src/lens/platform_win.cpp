@@ -61,19 +61,19 @@ public:
         return ::CreateCompatibleDC(toSurface(surface));
     }
 
-    GdiObject CreateFontIndirectA(const FontSpec& spec) override
+    GdiObject CreateFontIndirectA(const FontSpec& wanted) override
     {
-        LOGFONTA font{};
-        font.lfHeight = spec.height;
-        font.lfWeight = spec.weight;
-        font.lfCharSet = spec.charSet;
-        font.lfOutPrecision = spec.outPrecision;
-        font.lfClipPrecision = spec.clipPrecision;
-        font.lfQuality = spec.quality;
-        font.lfPitchAndFamily = spec.pitchAndFamily;
-        static_assert(sizeof font.lfFaceName == sizeof spec.faceName);
-        std::memcpy(font.lfFaceName, spec.faceName, sizeof font.lfFaceName);
-        return ::CreateFontIndirectA(&font);
+        LOGFONTA logFont{};
+        logFont.lfHeight = wanted.height;
+        logFont.lfWeight = wanted.weight;
+        logFont.lfCharSet = wanted.charSet;
+        logFont.lfOutPrecision = wanted.outPrecision;
+        logFont.lfClipPrecision = wanted.clipPrecision;
+        logFont.lfQuality = wanted.quality;
+        logFont.lfPitchAndFamily = wanted.pitchAndFamily;
+        static_assert(sizeof logFont.lfFaceName == sizeof wanted.faceName);
+        std::memcpy(logFont.lfFaceName, wanted.faceName, sizeof logFont.lfFaceName);
+        return ::CreateFontIndirectA(&logFont);
     }
 
     GdiObject GetStockObject(int id) override { return ::GetStockObject(id); }

@@ -197,10 +197,10 @@ SurfaceHandle RasterPlatform::CreateCompatibleDC(SurfaceHandle surface)
     return &memory;
 }
 
-GdiObject RasterPlatform::CreateFontIndirectA(const FontSpec& spec)
+GdiObject RasterPlatform::CreateFontIndirectA(const FontSpec& wanted)
 {
     auto font = std::make_unique<Font>();
-    font->bold = spec.weight >= 600;
+    font->bold = wanted.weight >= 600;
     Font* const handle = font.get();
     objects[handle] = std::move(font);
     return handle;
