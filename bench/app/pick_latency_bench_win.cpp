@@ -3,18 +3,13 @@
 // desktop covered by the test pattern, with ormelin.exe running.
 #include <windows.h>
 
+#include "pattern_color.h"
 #include "seconds_now_win.h"
 
 #include <cstdio>
 #include <cstdlib>
 
 namespace {
-
-// The test pattern's colour at a screen point, as a COLORREF.
-COLORREF patternColor(int x, int y)
-{
-    return RGB(x & 0xFF, y & 0xFF, ((x >> 8) & 0x0F) | ((y >> 8) & 0x0F) << 4);
-}
 
 void injectMouse(DWORD flags, int x, int y)
 {
@@ -51,7 +46,8 @@ void measure(HWND lens, int clientWidth, int clientHeight, int moves)
         // Points away from the lens, each with a colour unlike the last.
         const int x = 1200 + (move * 7) % 600;
         const int y = 1300 + (move * 13) % 600;
-        const COLORREF expected = patternColor(x, y);
+        const PatternColor pattern = patternColorAt(x, y);
+        const COLORREF expected = RGB(pattern.red, pattern.green, pattern.blue);
         const double start = secondsNow();
         injectMouse(0, x, y);
         while (GetPixel(screen, swatch.x, swatch.y) != expected && secondsNow() - start < 2.0) {

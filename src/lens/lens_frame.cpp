@@ -122,7 +122,7 @@ void fillSolidRect(SurfaceHandle surface, const Rect& rect, ColorRef color)
 
 void drawSwatch(SurfaceHandle surface, ColorRef color, std::int32_t invert)
 {
-    const ColorRef fill = invert != 0 ? ~color & 0x00FFFFFF : color;
+    const ColorRef fill = invert != 0 ? inverseRgb(color) : color;
     fillSolidRect(surface, SWATCH_RECT, fill);
     platform().FrameRect(surface, SWATCH_RECT, platform().GetStockObject(gdi::STOCK_BLACK_BRUSH));
 }

@@ -65,6 +65,18 @@ protected:
             << "cannot start " << programPath();
     }
 
+    // Sends the window a message that should end the program, and checks that it ends with 0.
+    void expectExitCodeZeroAfter(UINT message, WPARAM wParam)
+    {
+        const HWND window = waitForMainWindow(process.dwProcessId);
+        ASSERT_NE(window, nullptr) << "no ORMELIN window appeared";
+        PostMessageA(window, message, wParam, 0);
+        ASSERT_EQ(WaitForSingleObject(process.hProcess, WAIT_LIMIT_MS), WAIT_OBJECT_0) << "still running";
+        DWORD exitCode = 1;
+        GetExitCodeProcess(process.hProcess, &exitCode);
+        EXPECT_EQ(exitCode, 0u);
+    }
+
     void TearDown() override
     {
         if (process.hProcess != nullptr) {
@@ -96,26 +108,14 @@ TEST_F(Program, OpensTheTopmostLensWithItsMenu)
     EXPECT_EQ(WaitForSingleObject(process.hProcess, WAIT_LIMIT_MS), WAIT_OBJECT_0);
 }
 
-TEST_F(Program, EndsWithExitCodeZeroByCloseOrExit)
+TEST_F(Program, EndsWithExitCodeZeroWhenClosedFromTheSystemMenu)
 {
-    const struct {
-        UINT message;
-        WPARAM wParam;
-    } endings[] = {{WM_CLOSE, 0}, {WM_COMMAND, CMD_EXIT}};
-    for (const auto& ending : endings) {
-        if (process.hProcess == nullptr) {
-            SetUp();
-        }
-        const HWND window = waitForMainWindow(process.dwProcessId);
-        ASSERT_NE(window, nullptr) << "no ORMELIN window appeared";
-        PostMessageA(window, ending.message, ending.wParam, 0);
-        ASSERT_EQ(WaitForSingleObject(process.hProcess, WAIT_LIMIT_MS), WAIT_OBJECT_0) << "still running";
-        DWORD exitCode = 1;
-        GetExitCodeProcess(process.hProcess, &exitCode);
-        EXPECT_EQ(exitCode, 0u) << "message " << ending.message;
-        TearDown();
-        process = {};
-    }
+    expectExitCodeZeroAfter(WM_CLOSE, 0);
+}
+
+TEST_F(Program, EndsWithExitCodeZeroOnExit)
+{
+    expectExitCodeZeroAfter(WM_COMMAND, CMD_EXIT);
 }
 
 }  // namespace

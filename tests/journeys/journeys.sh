@@ -113,7 +113,7 @@ shoot() { import -window root "$work/$1.png"; }
 pixel() { convert "$work/$1.png" -format "%[hex:u.p{$2,$3}]" info: 2>/dev/null; }  # RRGGBB
 row_pixels() { convert "$work/$1.png" -crop "$4x1+$2+$3" -depth 8 txt:- 2>/dev/null | sed -n 's/.*#\([0-9A-F]\{6\}\).*/\1/p'; }
 
-# The test pattern's colour at a screen point, in HTML notation.
+# The test pattern's colour at a screen point (pattern_color.h), in HTML notation.
 pattern_html() { printf '#%02X%02X%02X' $(($1 & 255)) $(($2 & 255)) $(((($1 >> 8) & 15) | ((($2 >> 8) & 15) << 4))); }
 inverse_html() { printf '#%06X' $((0xFFFFFF ^ 0x${1#\#})); }
 

@@ -1,9 +1,11 @@
-// A full-screen window whose every pixel encodes its own coordinates, for the end-to-end journeys:
-// red = x & 0xFF, green = y & 0xFF, blue = the high nibbles of x (low) and y (high).
+// A full-screen window whose every pixel encodes its own coordinates (pattern_color.h), for the
+// end-to-end journeys and the pick latency benchmark.
 #include <windows.h>
 
 #include <cstdint>
 #include <vector>
+
+#include "pattern_color.h"
 
 namespace {
 
@@ -45,9 +47,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     pattern.resize(static_cast<std::size_t>(patternWidth) * patternHeight);
     for (int y = 0; y < patternHeight; ++y) {
         for (int x = 0; x < patternWidth; ++x) {
-            const std::uint32_t blue = ((x >> 8) & 0x0F) | ((y >> 8) & 0x0F) << 4;
+            const PatternColor color = patternColorAt(x, y);
             pattern[static_cast<std::size_t>(y) * patternWidth + x] =
-                static_cast<std::uint32_t>(x & 0xFF) << 16 | static_cast<std::uint32_t>(y & 0xFF) << 8 | blue;
+                static_cast<std::uint32_t>(color.red) << 16 | static_cast<std::uint32_t>(color.green) << 8 | color.blue;
         }
     }
     WNDCLASSA windowClass{};

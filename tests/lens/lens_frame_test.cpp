@@ -15,8 +15,6 @@ constexpr ColorRef SAMPLE = 0x00563412;
 constexpr ColorRef UNTOUCHED = 0x00ABCDEF;  // what a target holds before a frame reaches it
 constexpr DisplayMode NO_TEXT = 0;          // a mode outside 2001-2005: the value text is empty
 
-ColorRef inverse(ColorRef color) { return ~color & 0x00FFFFFF; }
-
 bool inside(const Rect& rect, std::int32_t x, std::int32_t y)
 {
     return x >= rect.left && x < rect.right && y >= rect.top && y < rect.bottom;
@@ -69,7 +67,7 @@ protected:
             return 0;
         }
         const ColorRef pixel = patternColorAt(screenX, screenY);
-        return appState.invert != 0 ? inverse(pixel) : pixel;
+        return appState.invert != 0 ? inverseRgb(pixel) : pixel;
     }
 
     bool onBorder(std::int32_t x, std::int32_t y) const
@@ -123,7 +121,7 @@ TEST_F(LensFrame, EveryPixelIsItsCellOrAMarkDrawnOverIt)
                 }
                 // The cross-hair inverts its row and its column; where they cross it inverts twice.
                 const int inversions = (x == g.crossX) + (y == g.crossY);
-                const ColorRef expected = inversions == 1 ? inverse(imagePixel(x, y)) : imagePixel(x, y);
+                const ColorRef expected = inversions == 1 ? inverseRgb(imagePixel(x, y)) : imagePixel(x, y);
                 mismatches += image.at(x, y) != expected;
                 EXPECT_EQ(HexColor{image.at(x, y)}, HexColor{expected}) << "at " << x << ", " << y;
             }
@@ -250,7 +248,7 @@ TEST_F(LensFrame, FailedCopyWritesItsMessageInRedWithoutTheLineBreak)
                 if (!inside(box, x, y)) {
                     EXPECT_TRUE(pixel == 0 || pixel == 0x00FFFFFF) << "outside the box at " << x << ", " << y;
                 } else if (y == g.crossY) {  // the cross-hair lies over the message
-                    EXPECT_TRUE(pixel == 0 || pixel == inverse(ERROR_TEXT_COLOR)) << "at " << x << ", " << y;
+                    EXPECT_TRUE(pixel == 0 || pixel == inverseRgb(ERROR_TEXT_COLOR)) << "at " << x << ", " << y;
                 } else {
                     EXPECT_TRUE(pixel == 0x00FFFFFF || pixel == ERROR_TEXT_COLOR) << "at " << x << ", " << y;
                     red += pixel == ERROR_TEXT_COLOR;

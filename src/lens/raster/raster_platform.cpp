@@ -19,8 +19,6 @@ constexpr std::uint32_t ERROR_INVALID_PARAMETER = 87;
 constexpr std::uint32_t ERROR_MR_MID_NOT_FOUND = 317;  // no message text for the code
 constexpr std::int64_t LARGEST_BITMAP_PIXELS = std::int64_t{1} << 28;
 
-ColorRef inverse(ColorRef pixel) { return ~pixel & 0x00FFFFFF; }
-
 Rect clipped(Rect rect, const RasterImage& image)
 {
     return {std::max(rect.left, 0), std::max(rect.top, 0), std::min(rect.right, image.width),
@@ -316,7 +314,7 @@ bool RasterPlatform::copyPixels(SurfaceHandle targetHandle, Rect to, SurfaceHand
             const std::int32_t sourceX = sourceColumns[static_cast<std::size_t>(x - area.left)];
             if (pixels.contains(sourceX, sourceY)) {
                 const ColorRef pixel = pixels.at(sourceX, sourceY);
-                row[x] = rop == gdi::NOT_SOURCE_COPY ? inverse(pixel) : pixel;
+                row[x] = rop == gdi::NOT_SOURCE_COPY ? inverseRgb(pixel) : pixel;
             }
         }
     }
@@ -377,7 +375,7 @@ void RasterPlatform::LineTo(SurfaceHandle surfaceHandle, std::int32_t x, std::in
         if (cx >= bounds.left && cy >= bounds.top && cx < bounds.right && cy < bounds.bottom) {
             ColorRef& pixel = surface->image->at(cx, cy);
             // R2_NOTXORPEN: NOT(pen XOR pixel); any other mode draws as R2_COPYPEN.
-            pixel = surface->mix == gdi::MIX_NOT_XOR_PEN ? inverse(PEN_COLOR ^ pixel) : PEN_COLOR;
+            pixel = surface->mix == gdi::MIX_NOT_XOR_PEN ? inverseRgb(PEN_COLOR ^ pixel) : PEN_COLOR;
         }
         const std::int64_t doubled = 2 * error;
         if (doubled >= dy) {
