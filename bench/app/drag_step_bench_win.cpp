@@ -44,7 +44,7 @@ double microsecondsPerDragStep(HWND window)
 
 int main()
 {
-    usePlatform(win32Platform());
+    installPlatform(win32Platform());
     const HINSTANCE instance = GetModuleHandleA(nullptr);
     LoadStringA(instance, STR_WINDOW_TITLE, appState.windowTitle, WINDOW_TEXT_SIZE);
     LoadStringA(instance, STR_WINDOW_CLASS, appState.windowClassName, WINDOW_TEXT_SIZE);

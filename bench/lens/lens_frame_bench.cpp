@@ -17,12 +17,12 @@ void composeLensFrameOnRaster(benchmark::State& state)
         screen.pixels[i] = static_cast<ColorRef>(i * 0x010305) & 0xFFFFFF;
     }
     RasterPlatform raster(std::move(screen));
-    usePlatform(raster);
+    installPlatform(raster);
     appState = AppState{};
     appState.desktopWindow = raster.desktopWindow();
     appState.screenWidth = 3840;
     appState.screenHeight = 2160;
-    appState.valueFont = raster.CreateFontIndirectA(valueFontSpec());
+    appState.valueFont = raster.CreateFontIndirectA(VALUE_FONT);
     appState.zoom = static_cast<std::int32_t>(state.range(2));
     appState.pickPoint = {1000, 700};
     const WindowHandle window = raster.createWindow({0, 0, width, height}, {0, 0, width, height});

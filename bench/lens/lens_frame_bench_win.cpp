@@ -51,11 +51,11 @@ void bareMagnifier(HDC target, const LensGeometry& g)
 
 int main()
 {
-    usePlatform(win32Platform());
-    appState.desktopWindow = GetDesktopWindow();
+    installPlatform(win32Platform());
+    appState.desktopWindow = handleOf(GetDesktopWindow());
     appState.screenWidth = GetSystemMetrics(SM_CXSCREEN);
     appState.screenHeight = GetSystemMetrics(SM_CYSCREEN);
-    appState.valueFont = win32Platform().CreateFontIndirectA(valueFontSpec());
+    appState.valueFont = win32Platform().CreateFontIndirectA(VALUE_FONT);
     appState.pickPoint = {appState.screenWidth / 2, appState.screenHeight / 2};
 
     WNDCLASSEXA windowClass{};
@@ -74,7 +74,7 @@ int main()
         appState.zoom = size.zoom;
         const LensGeometry g = computeLensGeometry(size.width, size.height, size.zoom, appState.pickPoint,
                                                    appState.screenWidth, appState.screenHeight);
-        const double frame = microsecondsPerFrame([&] { composeLensFrame(window, target); });
+        const double frame = microsecondsPerFrame([&] { composeLensFrame(handleOf(window), handleOf(target)); });
         const double bare = microsecondsPerFrame([&] { bareMagnifier(target, g); });
         char label[32];
         std::snprintf(label, sizeof label, "%dx%d z%d", size.width, size.height, size.zoom);

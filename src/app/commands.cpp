@@ -13,6 +13,7 @@
 #include "dialogs/chart_dialog.h"
 #include "lens/app_state.h"
 #include "lens/navigation.h"
+#include "lens/platform_win.h"
 #include "resource_ids.h"
 
 namespace {
@@ -57,15 +58,13 @@ void createColor(HWND window)
 
 void showColorChart(HWND window)
 {
-    DialogBoxParamA(static_cast<HINSTANCE>(appState.instance), MAKEINTRESOURCEA(DLG_COLOR_CHART), window,
-                    chartDialogProc, 0);
+    DialogBoxParamA(toInstance(appState.instance), MAKEINTRESOURCEA(DLG_COLOR_CHART), window, chartDialogProc, 0);
     invalidateLens(window);
 }
 
 void showAbout(HWND window)
 {
-    DialogBoxParamA(static_cast<HINSTANCE>(appState.instance), MAKEINTRESOURCEA(DLG_ABOUT), window,
-                    aboutDialogProc, 0);
+    DialogBoxParamA(toInstance(appState.instance), MAKEINTRESOURCEA(DLG_ABOUT), window, aboutDialogProc, 0);
 }
 
 void openReadme()
@@ -76,8 +75,6 @@ void openReadme()
 }
 
 void openHomePage() { ShellExecuteA(nullptr, "OPEN", HOME_PAGE_URL, nullptr, nullptr, SW_SHOWNORMAL); }
-
-bool isSystemLeadByte(unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; }
 
 }  // namespace
 
@@ -96,7 +93,7 @@ LRESULT onCommand(HWND window, WPARAM wParam, LPARAM lParam)
     case CMD_CREATE_COLOR: createColor(window); break;
     case CMD_COLOR_CHART: showColorChart(window); break;
     case CMD_COPY_VALUE: copyTextToClipboard(window, appState.valueText.chars); break;
-    case CMD_FIT_SIZE: fitWindowToZoom(window); break;
+    case CMD_FIT_SIZE: fitWindowToZoom(handleOf(window)); break;
     case CMD_EXIT: DestroyWindow(window); break;
     case CMD_README: openReadme(); break;
     case CMD_HOME_PAGE: openHomePage(); break;
@@ -123,11 +120,4 @@ void setAlwaysOnTop(HWND window, bool onTop)
     // HWND_NOTOPMOST leaves the topmost band for the top of the ordinary windows in one documented
     // step; going to the bottom and back to the top only drops the topmost style on some systems.
     SetWindowPos(window, onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-}
-
-void moduleDirectory(char (&buffer)[MAX_PATH])
-{
-    char path[MAX_PATH + 1] = {};  // the extra byte keeps a path that fills MAX_PATH terminated
-    GetModuleFileNameA(static_cast<HINSTANCE>(appState.instance), path, MAX_PATH);
-    directoryOfPath(path, isSystemLeadByte, buffer, MAX_PATH);
 }

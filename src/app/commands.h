@@ -1,5 +1,5 @@
 // The main window's commands, raised alike by the menu and the accelerators, and the small
-// services they need: the colour dialog, the z-order switch and the executable's directory.
+// services they need: the colour dialog and the z-order switch.
 #pragma once
 
 #include <windows.h>
@@ -11,6 +11,3 @@ COLORREF chooseColor(HWND owner, COLORREF color);
 
 // Puts the window into the topmost band, or out of it to the top of the ordinary windows, in place.
 void setAlwaysOnTop(HWND window, bool onTop);
-
-// The running executable's drive and directory, ending in a separator, in a buffer of MAX_PATH bytes.
-void moduleDirectory(char (&buffer)[MAX_PATH]);

@@ -9,7 +9,7 @@
 #include "lens/app_state.h"
 #include "lens/lens_frame.h"
 #include "lens/navigation.h"
-#include "lens/platform.h"
+#include "lens/platform_win.h"
 #include "resource_ids.h"
 
 namespace {
@@ -23,8 +23,8 @@ LRESULT onCreate(HWND window, WPARAM wParam, LPARAM lParam)
     appState.screenWidth = GetSystemMetrics(SM_CXSCREEN);
     appState.screenHeight = GetSystemMetrics(SM_CYSCREEN);
     std::fill(std::begin(appState.customColors), std::end(appState.customColors), 0xFFFFFFFF);
-    appState.desktopWindow = GetDesktopWindow();
-    appState.valueFont = platform().CreateFontIndirectA(valueFontSpec());
+    appState.desktopWindow = handleOf(GetDesktopWindow());
+    appState.valueFont = installedPlatform().CreateFontIndirectA(VALUE_FONT);
     appState.currentColor = samplePixel(appState.pickPoint);
     SetScrollRange(window, SB_VERT, 1, appState.zoomMax, FALSE);
     SetScrollPos(window, SB_VERT, appState.zoom, FALSE);
@@ -33,7 +33,7 @@ LRESULT onCreate(HWND window, WPARAM wParam, LPARAM lParam)
 
 LRESULT onDestroy()
 {
-    platform().DeleteObject(appState.valueFont);
+    installedPlatform().DeleteObject(appState.valueFont);
     appState.valueFont = nullptr;
     PostQuitMessage(0);
     return 0;
@@ -62,7 +62,7 @@ LRESULT onPaint(HWND window)
     PAINTSTRUCT paint;
     const HDC surface = BeginPaint(window, &paint);
     if (appState.desktopWindow != nullptr) {
-        composeLensFrame(window, surface);
+        composeLensFrame(handleOf(window), handleOf(surface));
         updateCopyItem(window);
     }
     EndPaint(window, &paint);
@@ -160,7 +160,7 @@ bool registerMainWindowClass(HINSTANCE instance)
 
 HWND createMainWindow(HINSTANCE instance)
 {
-    appState.instance = instance;
+    appState.instance = handleOf(instance);
     return CreateWindowExA(WS_EX_TOPMOST, appState.windowClassName, appState.windowTitle, MAIN_WINDOW_STYLE,
                            CW_USEDEFAULT, 0, MAIN_WINDOW_WIDTH, MAIN_WINDOW_HEIGHT, nullptr, nullptr, instance,
                            nullptr);

@@ -4,6 +4,15 @@
 
 #include <cstring>
 
+#include "lens/app_state.h"
+#include "lens/platform_win.h"
+
+namespace {
+
+bool isSystemLeadByte(unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; }
+
+}  // namespace
+
 void directoryOfPath(const char* path, LeadByteTest isLeadByte, char* buffer, std::size_t size)
 {
     if (size == 0) {
@@ -22,4 +31,11 @@ void directoryOfPath(const char* path, LeadByteTest isLeadByte, char* buffer, st
     const std::size_t kept = end < size ? end : size - 1;
     std::memcpy(buffer, path, kept);
     buffer[kept] = '\0';
+}
+
+void moduleDirectory(char (&buffer)[MAX_PATH])
+{
+    char path[MAX_PATH + 1] = {};  // the extra byte keeps a path that fills MAX_PATH terminated
+    GetModuleFileNameA(toInstance(appState.instance), path, MAX_PATH);
+    directoryOfPath(path, isSystemLeadByte, buffer, MAX_PATH);
 }

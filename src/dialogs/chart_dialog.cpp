@@ -5,6 +5,7 @@
 #include "dialogs/chart_layout.h"
 #include "lens/app_state.h"
 #include "lens/lens_frame.h"
+#include "lens/platform_win.h"
 #include "resource_ids.h"
 
 namespace {
@@ -24,7 +25,7 @@ void paintChart(HWND dialog)
     for (int red = 0; red < 6; ++red) {
         for (int green = 0; green < 6; ++green) {
             for (int blue = 0; blue < 6; ++blue) {
-                fillSolidRect(surface, chartCellRect(red, green, blue), chartCellColor(red, green, blue));
+                fillSolidRect(handleOf(surface), chartCellRect(red, green, blue), chartCellColor(red, green, blue));
             }
         }
     }

@@ -26,7 +26,7 @@ struct AppState {
     ColorRef customColors[CUSTOM_COLOR_COUNT] = {};
     ColorRef chartColor = 0;
     WindowHandle desktopWindow = nullptr;  // source of every screen read; while NULL nothing paints
-    FontHandle valueFont = nullptr;
+    GdiObject valueFont = nullptr;         // the bold font of the value text, owned by the window
     InstanceHandle instance = nullptr;
     char windowTitle[WINDOW_TEXT_SIZE] = {};
     char windowClassName[WINDOW_TEXT_SIZE] = {};

@@ -48,5 +48,15 @@ void drawValueText(SurfaceHandle surface, const char* text);
 // The system's message for the last error, in red on one line; nothing when there is no message.
 void drawLastErrorText(SurfaceHandle surface);
 
-// The LOGFONTA of the bold value font; the window creates the font from it once.
-FontSpec valueFontSpec();
+// The LOGFONTA of the bold value font, a character height of 13 pixels; the window creates the
+// font from it once. platform_win.cpp checks the fields against their Win32 names.
+inline constexpr FontSpec VALUE_FONT = {
+    -13,   // lfHeight: negative, so the character height rather than the cell height
+    700,   // lfWeight: FW_BOLD
+    0,     // lfCharSet: ANSI_CHARSET
+    1,     // lfOutPrecision: OUT_STRING_PRECIS
+    2,     // lfClipPrecision: CLIP_STROKE_PRECIS
+    1,     // lfQuality: DRAFT_QUALITY
+    0x22,  // lfPitchAndFamily: VARIABLE_PITCH | FF_SWISS
+    "System",
+};

@@ -9,26 +9,16 @@
 
 namespace {
 
-// Vertical scroll requests, numbered as the platform's SB_ codes.
-enum ScrollRequest : std::uint16_t {
-    LINE_UP = 0,
-    LINE_DOWN = 1,
-    PAGE_UP = 2,
-    PAGE_DOWN = 3,
-    THUMB_POSITION = 4,
-    THUMB_TRACK = 5,
-};
-
 void resample() { appState.currentColor = samplePixel(appState.pickPoint); }
 
 }  // namespace
 
 ColorRef samplePixel(Point at)
 {
-    Platform& screen = platform();
-    const SurfaceHandle surface = screen.GetWindowDC(appState.desktopWindow);
-    const ColorRef color = screen.GetPixel(surface, at.x, at.y);
-    screen.ReleaseDC(appState.desktopWindow, surface);
+    Platform& platform = installedPlatform();
+    const SurfaceHandle surface = platform.GetWindowDC(appState.desktopWindow);
+    const ColorRef color = platform.GetPixel(surface, at.x, at.y);
+    platform.ReleaseDC(appState.desktopWindow, surface);
     return color;
 }
 
@@ -64,17 +54,17 @@ void pickPointFromCursor(std::uint16_t cursorX, std::uint16_t cursorY, Point cli
 void zoomForScroll(std::uint16_t code, std::uint16_t thumbPosition)
 {
     std::int32_t& zoom = appState.zoom;
-    switch (code) {
-    case LINE_UP:
-    case PAGE_UP:
+    switch (static_cast<ScrollRequest>(code)) {
+    case ScrollRequest::LineUp:
+    case ScrollRequest::PageUp:
         zoom = zoom - 1;
         break;
-    case LINE_DOWN:
-    case PAGE_DOWN:
+    case ScrollRequest::LineDown:
+    case ScrollRequest::PageDown:
         zoom = zoom + 1;
         break;
-    case THUMB_POSITION:
-    case THUMB_TRACK:
+    case ScrollRequest::ThumbPosition:
+    case ScrollRequest::ThumbTrack:
         zoom = thumbPosition;
         break;
     default:
@@ -107,9 +97,9 @@ Rect fittedWindowRect(Rect client, Rect outer, std::int32_t zoom)
 
 void fitWindowToZoom(WindowHandle window)
 {
-    Platform& windows = platform();
+    Platform& platform = installedPlatform();
     const Rect fitted =
-        fittedWindowRect(windows.GetClientRect(window), windows.GetWindowRect(window), appState.zoom);
-    windows.MoveWindow(window, fitted.left, fitted.top, fitted.right - fitted.left,
+        fittedWindowRect(platform.GetClientRect(window), platform.GetWindowRect(window), appState.zoom);
+    platform.MoveWindow(window, fitted.left, fitted.top, fitted.right - fitted.left,
                        fitted.bottom - fitted.top, true);
 }

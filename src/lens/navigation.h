@@ -10,6 +10,17 @@
 // The arrow keys, numbered as the platform's virtual-key codes VK_LEFT .. VK_DOWN.
 enum class ArrowKey : std::uint32_t { Left = 0x25, Up = 0x26, Right = 0x27, Down = 0x28 };
 
+// The vertical scroll requests that move the zoom, numbered as the platform's SB_ codes; every
+// other code (SB_TOP, SB_BOTTOM, SB_ENDSCROLL and unknown ones) only clamps it.
+enum class ScrollRequest : std::uint16_t {
+    LineUp = 0,
+    LineDown = 1,
+    PageUp = 2,
+    PageDown = 3,
+    ThumbPosition = 4,
+    ThumbTrack = 5,
+};
+
 // The screen pixel at a point, read through the desktop window's device context. A point on no
 // display gives 0xFFFFFFFF, which is returned like any colour.
 ColorRef samplePixel(Point at);

@@ -25,8 +25,10 @@ inline bool operator==(const Rect& a, const Rect& b)
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
 }
 
-// Opaque handles of platform objects, held by the core but only ever used by the platform.
-using WindowHandle = void*;
-using SurfaceHandle = void*;
-using FontHandle = void*;
-using InstanceHandle = void*;
+// Opaque handles of platform objects, held by the core but only ever used by the platform. Each
+// kind points to an incomplete type of its own, as the platform's STRICT handles do, so that a
+// window passed where a surface is wanted does not compile.
+using WindowHandle = struct OpaqueWindow*;
+using SurfaceHandle = struct OpaqueSurface*;  // a device context
+using GdiObject = struct OpaqueGdiObject*;    // a bitmap, font, brush or pen
+using InstanceHandle = struct OpaqueInstance*;

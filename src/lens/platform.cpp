@@ -3,9 +3,9 @@
 #include "lens/platform.h"
 
 namespace {
-Platform* installedPlatform = nullptr;
+Platform* current = nullptr;
 }
 
-Platform& platform() { return *installedPlatform; }
+Platform& installedPlatform() { return *current; }
 
-void usePlatform(Platform& installed) { installedPlatform = &installed; }
+void installPlatform(Platform& installed) { current = &installed; }

@@ -7,10 +7,9 @@
 #include "color/color.h"
 #include "lens/plain_types.h"
 
-using GdiObject = void*;  // a bitmap, font, brush or pen
-
-// The values of the platform's own constants that the lens passes through the seam.
-namespace gdi {
+// The Win32 values of the constants that the lens passes through the seam, under names of their
+// own; platform_win.cpp checks each one against the Win32 headers.
+namespace win32 {
 inline constexpr std::uint32_t SOURCE_COPY = 0x00CC0020;      // SRCCOPY: the pixel unchanged
 inline constexpr std::uint32_t NOT_SOURCE_COPY = 0x00330008;  // NOTSRCCOPY: its bitwise inverse
 inline constexpr int MIX_NOT_XOR_PEN = 10;                    // R2_NOTXORPEN
@@ -21,7 +20,7 @@ inline constexpr int STOCK_SYSTEM_FONT = 13;                  // SYSTEM_FONT
 // FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_IGNORE_INSERTS | FORMAT_MESSAGE_FROM_SYSTEM
 inline constexpr std::uint32_t MESSAGE_FROM_SYSTEM = 0x1300;
 inline constexpr std::uint32_t USER_DEFAULT_LANGUAGE = 0x0400;  // MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT)
-}  // namespace gdi
+}  // namespace win32
 
 // The fields of a LOGFONTA that the lens sets; every other field is zero.
 struct FontSpec {
@@ -90,6 +89,7 @@ protected:
     ~Platform() = default;
 };
 
-// The platform in use. The Windows program installs its Win32 one at entry, before any window exists.
-Platform& platform();
-void usePlatform(Platform& installed);
+// The platform in use, which the rules reach through a local named platform. The Windows program
+// installs its Win32 one at entry, before any window exists; a test installs the raster.
+Platform& installedPlatform();
+void installPlatform(Platform& installed);

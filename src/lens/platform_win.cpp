@@ -2,23 +2,33 @@
 // name, with the core's plain types converted to and from the platform's at this edge.
 #include "lens/platform_win.h"
 
-#include <windows.h>
-
 #include <cstring>
 
-static_assert(gdi::SOURCE_COPY == SRCCOPY && gdi::NOT_SOURCE_COPY == NOTSRCCOPY);
-static_assert(gdi::MIX_NOT_XOR_PEN == R2_NOTXORPEN && gdi::BACKGROUND_TRANSPARENT == TRANSPARENT);
-static_assert(gdi::TEXT_OPAQUE == ETO_OPAQUE);
-static_assert(gdi::STOCK_BLACK_BRUSH == BLACK_BRUSH && gdi::STOCK_SYSTEM_FONT == SYSTEM_FONT);
-static_assert(gdi::MESSAGE_FROM_SYSTEM ==
+#include "lens/lens_frame.h"
+#include "lens/navigation.h"
+
+// The numbers the core mirrors are the platform's.
+static_assert(win32::SOURCE_COPY == SRCCOPY && win32::NOT_SOURCE_COPY == NOTSRCCOPY);
+static_assert(win32::MIX_NOT_XOR_PEN == R2_NOTXORPEN && win32::BACKGROUND_TRANSPARENT == TRANSPARENT);
+static_assert(win32::TEXT_OPAQUE == ETO_OPAQUE);
+static_assert(win32::STOCK_BLACK_BRUSH == BLACK_BRUSH && win32::STOCK_SYSTEM_FONT == SYSTEM_FONT);
+static_assert(win32::MESSAGE_FROM_SYSTEM ==
               (FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_IGNORE_INSERTS | FORMAT_MESSAGE_FROM_SYSTEM));
-static_assert(gdi::USER_DEFAULT_LANGUAGE == MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT));
+static_assert(win32::USER_DEFAULT_LANGUAGE == MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT));
+static_assert(static_cast<UINT>(ArrowKey::Left) == VK_LEFT && static_cast<UINT>(ArrowKey::Up) == VK_UP &&
+              static_cast<UINT>(ArrowKey::Right) == VK_RIGHT && static_cast<UINT>(ArrowKey::Down) == VK_DOWN);
+static_assert(static_cast<int>(ScrollRequest::LineUp) == SB_LINEUP &&
+              static_cast<int>(ScrollRequest::LineDown) == SB_LINEDOWN &&
+              static_cast<int>(ScrollRequest::PageUp) == SB_PAGEUP &&
+              static_cast<int>(ScrollRequest::PageDown) == SB_PAGEDOWN &&
+              static_cast<int>(ScrollRequest::ThumbPosition) == SB_THUMBPOSITION &&
+              static_cast<int>(ScrollRequest::ThumbTrack) == SB_THUMBTRACK);
+static_assert(VALUE_FONT.weight == FW_BOLD && VALUE_FONT.charSet == ANSI_CHARSET &&
+              VALUE_FONT.outPrecision == OUT_STRING_PRECIS && VALUE_FONT.clipPrecision == CLIP_STROKE_PRECIS &&
+              VALUE_FONT.quality == DRAFT_QUALITY && VALUE_FONT.pitchAndFamily == (VARIABLE_PITCH | FF_SWISS));
 
 namespace {
 
-HWND toWindow(WindowHandle window) { return static_cast<HWND>(window); }
-HDC toSurface(SurfaceHandle surface) { return static_cast<HDC>(surface); }
-HGDIOBJ toObject(GdiObject object) { return static_cast<HGDIOBJ>(object); }
 Rect fromRect(const RECT& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
 RECT toRect(const Rect& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
 
@@ -44,7 +54,7 @@ public:
         ::MoveWindow(toWindow(window), x, y, width, height, repaint ? TRUE : FALSE);
     }
 
-    SurfaceHandle GetWindowDC(WindowHandle window) override { return ::GetWindowDC(toWindow(window)); }
+    SurfaceHandle GetWindowDC(WindowHandle window) override { return handleOf(::GetWindowDC(toWindow(window))); }
 
     int ReleaseDC(WindowHandle window, SurfaceHandle surface) override
     {
@@ -53,12 +63,12 @@ public:
 
     GdiObject CreateCompatibleBitmap(SurfaceHandle surface, std::int32_t width, std::int32_t height) override
     {
-        return ::CreateCompatibleBitmap(toSurface(surface), width, height);
+        return handleOf(::CreateCompatibleBitmap(toSurface(surface), width, height));
     }
 
     SurfaceHandle CreateCompatibleDC(SurfaceHandle surface) override
     {
-        return ::CreateCompatibleDC(toSurface(surface));
+        return handleOf(::CreateCompatibleDC(toSurface(surface)));
     }
 
     GdiObject CreateFontIndirectA(const FontSpec& wanted) override
@@ -73,14 +83,14 @@ public:
         logFont.lfPitchAndFamily = wanted.pitchAndFamily;
         static_assert(sizeof logFont.lfFaceName == sizeof wanted.faceName);
         std::memcpy(logFont.lfFaceName, wanted.faceName, sizeof logFont.lfFaceName);
-        return ::CreateFontIndirectA(&logFont);
+        return handleOf(::CreateFontIndirectA(&logFont));
     }
 
-    GdiObject GetStockObject(int id) override { return ::GetStockObject(id); }
+    GdiObject GetStockObject(int id) override { return handleOf(::GetStockObject(id)); }
 
     GdiObject SelectObject(SurfaceHandle surface, GdiObject object) override
     {
-        return ::SelectObject(toSurface(surface), toObject(object));
+        return handleOf(::SelectObject(toSurface(surface), toObject(object)));
     }
 
     bool DeleteDC(SurfaceHandle surface) override { return ::DeleteDC(toSurface(surface)) != FALSE; }
@@ -145,7 +155,7 @@ public:
     void FrameRect(SurfaceHandle surface, const Rect& rect, GdiObject brush) override
     {
         const RECT area = toRect(rect);
-        ::FrameRect(toSurface(surface), &area, static_cast<HBRUSH>(brush));
+        ::FrameRect(toSurface(surface), &area, static_cast<HBRUSH>(toObject(brush)));
     }
 
     std::uint32_t GetLastError() override { return ::GetLastError(); }

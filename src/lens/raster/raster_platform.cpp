@@ -116,7 +116,7 @@ RasterPlatform::Surface& RasterPlatform::newSurface()
 WindowHandle RasterPlatform::createWindow(Rect client, Rect outer)
 {
     windows.push_back(std::make_unique<Window>(Window{client, outer}));
-    return windows.back().get();
+    return handle<WindowHandle>(windows.back().get());
 }
 
 SurfaceHandle RasterPlatform::createTargetSurface(std::int32_t width, std::int32_t height, ColorRef fill)
@@ -124,24 +124,24 @@ SurfaceHandle RasterPlatform::createTargetSurface(std::int32_t width, std::int32
     Surface& target = newSurface();
     target.ownImage = std::make_unique<RasterImage>(width, height, fill);
     target.image = target.ownImage.get();
-    return &target;
+    return handle<SurfaceHandle>(&target);
 }
 
 const RasterImage& RasterPlatform::imageOf(SurfaceHandle surface) { return *surfaceOf(surface)->image; }
 
 Rect RasterPlatform::GetClientRect(WindowHandle window)
 {
-    const Rect& client = static_cast<Window*>(window)->client;
+    const Rect& client = windowOf(window).client;
     return {0, 0, client.right - client.left, client.bottom - client.top};
 }
 
-Rect RasterPlatform::GetWindowRect(WindowHandle window) { return static_cast<Window*>(window)->outer; }
+Rect RasterPlatform::GetWindowRect(WindowHandle window) { return windowOf(window).outer; }
 
 void RasterPlatform::MoveWindow(WindowHandle window, std::int32_t x, std::int32_t y, std::int32_t width,
                                 std::int32_t height, bool)
 {
     // The frame keeps its thickness: the client area moves and grows with the outer rectangle.
-    Window& moved = *static_cast<Window*>(window);
+    Window& moved = windowOf(window);
     const Rect newOuter = {x, y, x + width, y + height};
     moved.client = {moved.client.left + newOuter.left - moved.outer.left,
                     moved.client.top + newOuter.top - moved.outer.top,
@@ -152,19 +152,19 @@ void RasterPlatform::MoveWindow(WindowHandle window, std::int32_t x, std::int32_
 
 SurfaceHandle RasterPlatform::GetWindowDC(WindowHandle window)
 {
-    if (window != &desktop) {
+    if (window != desktopWindow()) {
         return nullptr;  // only the desktop's pixels are ever read
     }
     Surface& screen = newSurface();
     screen.image = &screenImage;
     screen.showsScreen = true;
-    return &screen;
+    return handle<SurfaceHandle>(&screen);
 }
 
 int RasterPlatform::ReleaseDC(WindowHandle window, SurfaceHandle surface)
 {
     Surface* const released = surfaceOf(surface);
-    if (window != &desktop || released == nullptr || !released->showsScreen) {
+    if (window != desktopWindow() || released == nullptr || !released->showsScreen) {
         return 0;
     }
     objects.erase(surface);
@@ -179,9 +179,9 @@ GdiObject RasterPlatform::CreateCompatibleBitmap(SurfaceHandle surface, std::int
     }
     auto bitmap = std::make_unique<Bitmap>();
     bitmap->image = RasterImage(width, height);  // black, as a new bitmap is on Windows
-    Bitmap* const handle = bitmap.get();
-    objects[handle] = std::move(bitmap);
-    return handle;
+    Bitmap* const created = bitmap.get();
+    objects[created] = std::move(bitmap);
+    return handle<GdiObject>(created);
 }
 
 SurfaceHandle RasterPlatform::CreateCompatibleDC(SurfaceHandle surface)
@@ -192,23 +192,23 @@ SurfaceHandle RasterPlatform::CreateCompatibleDC(SurfaceHandle surface)
     Surface& memory = newSurface();
     memory.bitmap = static_cast<Bitmap*>(stockBitmap.get());
     memory.image = &memory.bitmap->image;
-    return &memory;
+    return handle<SurfaceHandle>(&memory);
 }
 
 GdiObject RasterPlatform::CreateFontIndirectA(const FontSpec& wanted)
 {
     auto font = std::make_unique<Font>();
     font->bold = wanted.weight >= 600;
-    Font* const handle = font.get();
-    objects[handle] = std::move(font);
-    return handle;
+    Font* const created = font.get();
+    objects[created] = std::move(font);
+    return handle<GdiObject>(created);
 }
 
 GdiObject RasterPlatform::GetStockObject(int id)
 {
     switch (id) {
-    case gdi::STOCK_BLACK_BRUSH: return stockBlackBrush.get();
-    case gdi::STOCK_SYSTEM_FONT: return stockSystemFont.get();
+    case win32::STOCK_BLACK_BRUSH: return handle<GdiObject>(stockBlackBrush.get());
+    case win32::STOCK_SYSTEM_FONT: return handle<GdiObject>(stockSystemFont.get());
     default: return nullptr;
     }
 }
@@ -226,14 +226,14 @@ GdiObject RasterPlatform::SelectObject(SurfaceHandle surfaceHandle, GdiObject ob
         ++bitmap->selections;
         surface->bitmap = bitmap;
         surface->image = &bitmap->image;
-        return previous;
+        return handle<GdiObject>(previous);
     }
     if (auto* font = dynamic_cast<Font*>(stored); font != nullptr) {
         Font* const previous = surface->font;
         --previous->selections;
         ++font->selections;
         surface->font = font;
-        return previous;
+        return handle<GdiObject>(previous);
     }
     return nullptr;
 }
@@ -284,7 +284,7 @@ bool RasterPlatform::copyPixels(SurfaceHandle targetHandle, Rect to, SurfaceHand
         lastError = screenCopyError;
         return false;
     }
-    if (rop != gdi::SOURCE_COPY && rop != gdi::NOT_SOURCE_COPY) {
+    if (rop != win32::SOURCE_COPY && rop != win32::NOT_SOURCE_COPY) {
         lastError = ERROR_INVALID_PARAMETER;
         return false;
     }
@@ -314,7 +314,7 @@ bool RasterPlatform::copyPixels(SurfaceHandle targetHandle, Rect to, SurfaceHand
             const std::int32_t sourceX = sourceColumns[static_cast<std::size_t>(x - area.left)];
             if (pixels.contains(sourceX, sourceY)) {
                 const ColorRef pixel = pixels.at(sourceX, sourceY);
-                row[x] = rop == gdi::NOT_SOURCE_COPY ? inverseRgb(pixel) : pixel;
+                row[x] = rop == win32::NOT_SOURCE_COPY ? inverseRgb(pixel) : pixel;
             }
         }
     }
@@ -375,7 +375,7 @@ void RasterPlatform::LineTo(SurfaceHandle surfaceHandle, std::int32_t x, std::in
         if (cx >= bounds.left && cy >= bounds.top && cx < bounds.right && cy < bounds.bottom) {
             ColorRef& pixel = surface->image->at(cx, cy);
             // R2_NOTXORPEN: NOT(pen XOR pixel); any other mode draws as R2_COPYPEN.
-            pixel = surface->mix == gdi::MIX_NOT_XOR_PEN ? inverseRgb(PEN_COLOR ^ pixel) : PEN_COLOR;
+            pixel = surface->mix == win32::MIX_NOT_XOR_PEN ? inverseRgb(PEN_COLOR ^ pixel) : PEN_COLOR;
         }
         const std::int64_t doubled = 2 * error;
         if (doubled >= dy) {
@@ -413,7 +413,7 @@ void RasterPlatform::ExtTextOutA(SurfaceHandle surfaceHandle, std::int32_t, std:
 {
     // The lens only fills with it: the opaque rectangle in the background colour, no text.
     Surface* const surface = surfaceOf(surfaceHandle);
-    if (surface != nullptr && (options & gdi::TEXT_OPAQUE) != 0) {
+    if (surface != nullptr && (options & win32::TEXT_OPAQUE) != 0) {
         surface->fill(rect, surface->background);
     }
 }

@@ -32,7 +32,7 @@ public:
     explicit RasterPlatform(RasterImage screen);
     ~RasterPlatform();
 
-    WindowHandle desktopWindow() { return &desktop; }
+    WindowHandle desktopWindow() { return handle<WindowHandle>(&desktop); }
     RasterImage& screen() { return screenImage; }
     WindowHandle createWindow(Rect client, Rect outer);
     // A surface that stands in for a window's paint context: drawing lands in an image of its own.
@@ -92,6 +92,12 @@ private:
         Rect outer;
     };
 
+    // The raster's handles are the addresses of its own objects, under the seam's opaque types.
+    template <typename Handle> static Handle handle(const void* object)
+    {
+        return reinterpret_cast<Handle>(const_cast<void*>(object));
+    }
+    static Window& windowOf(WindowHandle window) { return *reinterpret_cast<Window*>(window); }
     template <typename Kind> Kind* find(const void* handle);  // a live or stock object of that kind
     Surface& newSurface();
     Surface* surfaceOf(SurfaceHandle handle) { return find<Surface>(handle); }
