@@ -67,6 +67,14 @@ void showAbout(HWND window)
     DialogBoxParamA(toInstance(appState.instance), MAKEINTRESOURCEA(DLG_ABOUT), window, aboutDialogProc, 0);
 }
 
+// The copied text is the one the lens shows: a change still waiting for its paint (an arrow key
+// or F3 just before Ctrl+C) is painted, and so formatted, first.
+void copyValue(HWND window)
+{
+    UpdateWindow(window);
+    copyTextToClipboard(window, appState.valueText.chars);
+}
+
 void openReadme()
 {
     char directory[MAX_PATH];
@@ -92,7 +100,7 @@ LRESULT onCommand(HWND window, WPARAM wParam, LPARAM lParam)
     case CMD_ALWAYS_ON_TOP: toggleAlwaysOnTop(window); break;
     case CMD_CREATE_COLOR: createColor(window); break;
     case CMD_COLOR_CHART: showColorChart(window); break;
-    case CMD_COPY_VALUE: copyTextToClipboard(window, appState.valueText.chars); break;
+    case CMD_COPY_VALUE: copyValue(window); break;
     case CMD_FIT_SIZE: fitWindowToZoom(handleOf(window)); break;
     case CMD_EXIT: DestroyWindow(window); break;
     case CMD_README: openReadme(); break;
