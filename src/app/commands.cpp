@@ -16,6 +16,8 @@
 #include "lens/platform_win.h"
 #include "resource_ids.h"
 
+ShellExecuteCall shellExecute = ShellExecuteA;
+
 namespace {
 
 constexpr const char* README_FILE = "ormelin.html";
@@ -79,10 +81,10 @@ void openReadme()
 {
     char directory[MAX_PATH];
     moduleDirectory(directory);
-    ShellExecuteA(nullptr, "OPEN", README_FILE, nullptr, directory, SW_SHOWNORMAL);
+    shellExecute(nullptr, "OPEN", README_FILE, nullptr, directory, SW_SHOWNORMAL);
 }
 
-void openHomePage() { ShellExecuteA(nullptr, "OPEN", HOME_PAGE_URL, nullptr, nullptr, SW_SHOWNORMAL); }
+void openHomePage() { shellExecute(nullptr, "OPEN", HOME_PAGE_URL, nullptr, nullptr, SW_SHOWNORMAL); }
 
 }  // namespace
 
