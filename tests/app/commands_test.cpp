@@ -1,12 +1,15 @@
-// The commands on the real window under Wine: notations and F3 with their check marks, the
-// toggles, Copy through the real clipboard, fitting the size, the colour dialog, chart and About box.
+// The commands on the real window under Wine: notations, F3 and the toggles with their check marks, Copy
+// through the real clipboard, always on top, fitting, the colour dialog, the shell and the About box.
+#include "app/commands.h"
+
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
+#include <shellapi.h>
+
 #include <string>
 
-#include "app/commands.h"
 #include "dialogs/about_dialog.h"
 #include "hex_color.h"
 #include "lens_window.h"
@@ -14,8 +17,6 @@
 namespace {
 
 using Commands = LensWindow;
-
-constexpr UINT MODES[] = {MODE_SCREEN_COORDS, MODE_COLORREF, MODE_HTML, MODE_RGB, MODE_HSB};
 
 std::string clipboardText()
 {
@@ -30,124 +31,108 @@ std::string clipboardText()
     return text;
 }
 
-bool checked(UINT state) { return (state & MF_CHECKED) != 0; }
-
-TEST_F(Commands, F3StepsThroughTheNotationsAndMovesTheCheckMark)
+// Presses a key through the real accelerator table, as the message loop would.
+void pressAccelerator(HWND window, WPARAM key)
 {
-    const UINT expected[] = {MODE_RGB, MODE_HSB, MODE_SCREEN_COORDS, MODE_COLORREF, MODE_HTML, MODE_RGB};
-    const HACCEL accelerators = LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(RES_MAIN));
-    for (UINT mode : expected) {
-        validate();
-        // F3 goes through the real accelerator table, as in the message loop.
-        MSG key = {window, WM_KEYDOWN, VK_F3, 0x003D0001, 0, {0, 0}};
-        ASSERT_NE(TranslateAcceleratorA(window, accelerators, &key), 0);
-        EXPECT_EQ(appState.displayMode, static_cast<DisplayMode>(mode));
-        for (UINT item : MODES) {
-            EXPECT_EQ(checked(menuState(item)), item == mode) << "item " << item << " with mode " << mode;
-        }
-        EXPECT_TRUE(repaintRequested());
-    }
+    static const HACCEL accelerators = LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(RES_MAIN));
+    MSG message = {window, WM_KEYDOWN, key, 1, 0, {0, 0}};
+    ASSERT_NE(TranslateAcceleratorA(window, accelerators, &message), 0);
 }
 
-TEST_F(Commands, ChoosingTheModeInForceKeepsItCheckedAndRepaints)
-{
-    validate();
-    EXPECT_EQ(command(MODE_HTML), 0);
-    EXPECT_TRUE(checked(menuState(MODE_HTML)));
-    EXPECT_TRUE(repaintRequested());
-}
-
-struct CopyCase {
-    UINT mode;
-    std::int32_t invert;
-    const char* text;
-};
-
-TEST_F(Commands, CopyPlacesTheTextOfTheLastFrameOnTheClipboard)
-{
-    const CopyCase cases[] = {
-        {MODE_SCREEN_COORDS, 0, "X:3 Y:4 [x5]"},
-        {MODE_COLORREF, 0, "0x563412"},
-        {MODE_HTML, 0, "#123456"},
-        {MODE_RGB, 0, "R:18 G:52 B:86"},
-        {MODE_HSB, 0, "H:210 S:79 B:34"},
-        {MODE_HTML, 1, "#EDCBA9"},
-        {MODE_SCREEN_COORDS, 1, "X:3 Y:4 [x5]"},
-    };
-    appState.pickPoint = {3, 4};
-    for (const CopyCase& c : cases) {
-        appState.currentColor = 0x00563412;
-        command(c.mode);
-        if ((appState.invert != 0) != (c.invert != 0)) {
-            command(CMD_INVERT);
-        }
-        paint();
-        command(CMD_COPY_VALUE);
-        EXPECT_EQ(clipboardText(), c.text) << "mode " << c.mode << ", invert " << c.invert;
-    }
-}
-
-TEST_F(Commands, InvertTogglesItsCheckMarkAndRepaints)
+// Each change moves its check marks and repaints, and Copy right after it, before the paint, copies
+// what the lens is about to show.
+TEST_F(Commands, NotationsAndInvertCheckTheirItemsAndCopyCopiesWhatTheLensShows)
 {
     appState.currentColor = 0x00563412;
-    for (std::int32_t expected : {1, 0, 1}) {
+    appState.pickPoint = {3, 4};
+    struct Change {
+        UINT command;
+        DisplayMode mode;
+        std::int32_t invert;
+        const char* copied;
+    };
+    const Change changes[] = {
+        {CMD_NEXT_MODE, MODE_RGB, 0, "R:18 G:52 B:86"},
+        {CMD_NEXT_MODE, MODE_HSB, 0, "H:210 S:79 B:34"},
+        {CMD_NEXT_MODE, MODE_SCREEN_COORDS, 0, "X:3 Y:4 [x5]"},
+        {MODE_COLORREF, MODE_COLORREF, 0, "0x563412"},
+        {MODE_COLORREF, MODE_COLORREF, 0, "0x563412"},  // the mode in force stays checked
+        {CMD_INVERT, MODE_COLORREF, 1, "0xA9CBED"},
+        {MODE_HTML, MODE_HTML, 1, "#EDCBA9"},
+        {CMD_INVERT, MODE_HTML, 0, "#123456"},
+    };
+    for (const Change& change : changes) {
         validate();
-        command(CMD_INVERT);
-        EXPECT_EQ(appState.invert, expected);
-        EXPECT_EQ(checked(menuState(CMD_INVERT)), expected == 1);
+        if (change.command == CMD_NEXT_MODE) {
+            pressAccelerator(window, VK_F3);
+        } else {
+            EXPECT_EQ(command(change.command), 0);
+        }
+        EXPECT_EQ(appState.displayMode, change.mode);
+        EXPECT_EQ(appState.invert, change.invert);
+        for (UINT item = MODE_SCREEN_COORDS; item <= MODE_HSB; ++item) {
+            EXPECT_EQ(checked(item), item == static_cast<UINT>(change.mode)) << "item " << item;
+        }
+        EXPECT_EQ(checked(CMD_INVERT), change.invert == 1);
         EXPECT_TRUE(repaintRequested());
+        command(CMD_COPY_VALUE);
+        EXPECT_EQ(clipboardText(), change.copied);
     }
-    EXPECT_EQ(HexColor{appState.currentColor}, HexColor{0x00563412}) << "the colour itself is never inverted";
+    // An arrow key and Copy queued together, as from a held key or a script: the new point is copied.
+    command(MODE_SCREEN_COORDS);
+    PostMessageA(window, WM_KEYDOWN, VK_RIGHT, 1);
+    PostMessageA(window, WM_COMMAND, CMD_COPY_VALUE, 0);
+    MSG message;
+    while (PeekMessageA(&message, window, 0, 0, PM_REMOVE)) {
+        DispatchMessageA(&message);
+    }
+    EXPECT_EQ(clipboardText(), "X:4 Y:4 [x5]");
 }
 
-TEST_F(Commands, AlwaysOnTopLeavesAndReentersTheTopmostBandInPlace)
+TEST_F(Commands, AlwaysOnTopOffLeavesTheTopmostBandButStaysAboveTheWindowBelow)
 {
-    RECT before;
+    const HWND below = CreateWindowExA(0, "Static", "", WS_POPUP | WS_VISIBLE, 0, 0, 300, 300, nullptr, nullptr,
+                                       nullptr, nullptr);
+    RECT before, after;
     GetWindowRect(window, &before);
-    for (std::int32_t expected : {0, 1}) {
-        validate();
+    for (const std::int32_t onTop : {0, 1}) {
         command(CMD_ALWAYS_ON_TOP);
-        EXPECT_EQ(appState.alwaysOnTop, expected);
-        EXPECT_EQ(checked(menuState(CMD_ALWAYS_ON_TOP)), expected == 1);
-        EXPECT_EQ((GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0, expected == 1);
-        EXPECT_FALSE(repaintRequested());
-        RECT after;
+        EXPECT_EQ(appState.alwaysOnTop, onTop);
+        EXPECT_EQ(checked(CMD_ALWAYS_ON_TOP), onTop == 1);
+        EXPECT_EQ((GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0, onTop == 1);
+        HWND next = window;
+        while (next != nullptr && next != below) {
+            next = GetWindow(next, GW_HWNDNEXT);
+        }
+        EXPECT_EQ(next, below) << "the window dropped below the one it covered";
         GetWindowRect(window, &after);
         EXPECT_TRUE(EqualRect(&before, &after));
     }
+    DestroyWindow(below);
 }
 
 TEST_F(Commands, FitSizeGrowsTheClientAreaToWholeCells)
 {
-    send(WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 7), 0);
-    ASSERT_EQ(appState.zoom, 7);
-    setClientSize(150, 120);
-    RECT outer;
-    GetWindowRect(window, &outer);
+    send(WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 7));
+    placeClient(300, 200, 150, 120);
     command(CMD_FIT_SIZE);
-    RECT client, fitted;
+    RECT client;
     GetClientRect(window, &client);
-    GetWindowRect(window, &fitted);
-    EXPECT_EQ(client.right, 154);
-    EXPECT_EQ(client.bottom, 126);
-    EXPECT_EQ(fitted.left, outer.left);
-    EXPECT_EQ(fitted.top, outer.top);
+    EXPECT_EQ((Point{client.right, client.bottom}), (Point{154, 126}));
+    POINT origin = {0, 0};
+    ClientToScreen(window, &origin);
+    EXPECT_EQ((Point{origin.x, origin.y}), (Point{300, 200})) << "the window keeps its corner";
 }
 
-TEST_F(Commands, CancelledColourDialogKeepsTheColour)
+TEST_F(Commands, ColourDialogReplacesTheColourAndKeepsItsCustomColours)
 {
     appState.currentColor = 0x00563412;
     whenDialogOpens([](HWND dialog) { PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0); });
     command(CMD_CREATE_COLOR);
-    EXPECT_EQ(HexColor{appState.currentColor}, HexColor{0x00563412});
-}
-
-TEST_F(Commands, ConfirmedColourDialogReplacesTheColourUntilThePickPointMoves)
-{
-    appState.currentColor = 0x00563412;
+    EXPECT_EQ(HexColor{appState.currentColor}, HexColor{0x00563412}) << "cancelled";
     whenDialogOpens([](HWND dialog) {
-        // The colour dialog's red, green and blue fields.
-        SetDlgItemInt(dialog, 706, 0x38, FALSE);
+        SendMessageA(dialog, WM_COMMAND, 712, 0);  // "add to custom colours" takes the colour it opened with
+        SetDlgItemInt(dialog, 706, 0x38, FALSE);   // then red, green and blue
         SetDlgItemInt(dialog, 707, 0x68, FALSE);
         SetDlgItemInt(dialog, 708, 0xC8, FALSE);
         PostMessageA(dialog, WM_COMMAND, IDOK, 0);
@@ -155,36 +140,42 @@ TEST_F(Commands, ConfirmedColourDialogReplacesTheColourUntilThePickPointMoves)
     validate();
     command(CMD_CREATE_COLOR);
     EXPECT_EQ(HexColor{appState.currentColor}, HexColor{0x00C86838});
-    EXPECT_TRUE(repaintRequested());
-    paint();
-    EXPECT_STREQ(appState.valueText.chars, "#3868C8");
-    send(WM_KEYDOWN, VK_RIGHT, 0);
-    EXPECT_NE(HexColor{appState.currentColor}, HexColor{0x00C86838}) << "a step resamples";
-}
-
-TEST_F(Commands, CustomColoursDefinedInTheDialogStayForTheProcess)
-{
-    appState.currentColor = 0x00563412;
-    whenDialogOpens([](HWND dialog) {
-        SendMessageA(dialog, WM_COMMAND, 712, 0);  // "add to custom colours" takes the current colour
-        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-    });
-    command(CMD_CREATE_COLOR);
     EXPECT_EQ(HexColor{appState.customColors[0]}, HexColor{0x00563412});
     EXPECT_EQ(HexColor{appState.customColors[1]}, HexColor{0xFFFFFFFF});
+    EXPECT_TRUE(repaintRequested());
+}
+
+// The last call the shell was asked for, as "VERB FILE PARAMETERS DIRECTORY SHOW", "-" for none.
+std::string shellCall;
+
+HINSTANCE WINAPI recordShellCall(HWND, LPCSTR verb, LPCSTR file, LPCSTR parameters, LPCSTR directory, INT show)
+{
+    shellCall = std::string(verb) + " " + file + " " + (parameters != nullptr ? parameters : "-") + " " +
+                (directory != nullptr ? directory : "-") + " " + std::to_string(show);
+    return reinterpret_cast<HINSTANCE>(42);  // above 32: success
+}
+
+TEST_F(Commands, ReadmeAndHomePageAreOpenedByTheShell)
+{
+    char path[MAX_PATH];
+    const std::string program(path, GetModuleFileNameA(nullptr, path, MAX_PATH));
+    shellExecute = recordShellCall;
+    pressAccelerator(window, VK_F1);
+    EXPECT_EQ(shellCall, "OPEN ormelin.html - " + program.substr(0, program.find_last_of('\\') + 1) + " 1");
+    command(CMD_HOME_PAGE);
+    EXPECT_EQ(shellCall, "OPEN http://www.example.org/qen/ - - 1");  // 1: SW_SHOWNORMAL
+    shellExecute = ShellExecuteA;
 }
 
 TEST(AboutBox, EndsWithTheCommandThatClosedItAndHasNoCloseBox)
 {
-    for (WORD ending : {IDOK, IDCANCEL}) {
+    for (const WORD ending : {IDOK, IDCANCEL}) {
         LONG style = 0;
         whenDialogOpens([&](HWND dialog) {
             style = GetWindowLongA(dialog, GWL_STYLE);
             PostMessageA(dialog, WM_COMMAND, ending, 0);
         });
-        const INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(DLG_ABOUT), nullptr,
-                                               aboutDialogProc, 0);
-        EXPECT_EQ(result, ending);
+        EXPECT_EQ(DialogBoxParamA(nullptr, MAKEINTRESOURCEA(DLG_ABOUT), nullptr, aboutDialogProc, 0), ending);
         EXPECT_EQ(style & WS_SYSMENU, 0);
     }
 }

@@ -1,223 +1,135 @@
-// The main window driven with real messages under Wine: start-up state, painting and the Copy
-// item, the drag, the arrow keys, the scroll bar and sizing, with the repaints each one asks for.
+// The main window driven with real messages under Wine: its first state, the drag, the arrow keys
+// and the scroll bar with the repaints each asks for, sizing, and the Copy item.
 #include <gtest/gtest.h>
 
 #include <windows.h>
-
-#include <algorithm>
-#include <iterator>
 
 #include "hex_color.h"
 #include "lens_window.h"
 
 namespace {
 
-ColorRef screenPixel(int x, int y)
+ColorRef screenPixel(Point at)
 {
     const HDC screen = GetWindowDC(GetDesktopWindow());
-    const ColorRef color = GetPixel(screen, x, y);
+    const ColorRef color = GetPixel(screen, at.x, at.y);
     ReleaseDC(GetDesktopWindow(), screen);
     return color;
 }
 
 using MainWindow = LensWindow;
 
-TEST_F(MainWindow, StartsTopmostAtItsSizeWithTheScrollBarAtZoom5)
+TEST_F(MainWindow, StartsTopmostAtItsSizeAtZoom5WithTheFirstPixelSampled)
 {
     RECT outer;
     GetWindowRect(window, &outer);
-    EXPECT_EQ(outer.right - outer.left, 174);
-    EXPECT_EQ(outer.bottom - outer.top, 161);
+    EXPECT_EQ((Point{outer.right - outer.left, outer.bottom - outer.top}), (Point{174, 161}));
+    EXPECT_EQ(GetWindowLongA(window, GWL_STYLE) & 0x00FF0000, 0x00EC0000);  // caption, menu, frame, scroll bar
     EXPECT_NE(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
-    EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE)) & 0x00FF0000u, 0x00EC0000u);
-    char title[32];
-    GetWindowTextA(window, title, sizeof title);
-    EXPECT_STREQ(title, "Qen Color Picker");
-
     int low = 0, high = 0;
     GetScrollRange(window, SB_VERT, &low, &high);
-    EXPECT_EQ(low, 1);
-    EXPECT_EQ(high, 31);
+    EXPECT_EQ((Point{low, high}), (Point{1, 31}));
     EXPECT_EQ(GetScrollPos(window, SB_VERT), 5);
-
-    EXPECT_EQ(appState.screenWidth, GetSystemMetrics(SM_CXSCREEN));
-    EXPECT_EQ(appState.screenHeight, GetSystemMetrics(SM_CYSCREEN));
-    EXPECT_EQ(appState.desktopWindow, GetDesktopWindow());
-    EXPECT_NE(appState.valueFont, nullptr);
-    // The first sample is the screen's top-left pixel as it was before the window appeared: once
-    // the window is hidden and the desktop has repainted, the screen shows it again.
+    EXPECT_EQ(HexColor{appState.customColors[15]}, HexColor{0xFFFFFFFF});
+    // The first sample is the screen's top-left pixel from before the window appeared, which the
+    // screen shows again once the window is hidden and the desktop has repainted.
     ShowWindow(window, SW_HIDE);
-    for (int waited = 0; waited < 2000 && screenPixel(0, 0) != appState.currentColor; waited += 20) {
+    for (int waited = 0; waited < 2000 && screenPixel({0, 0}) != appState.currentColor; waited += 20) {
         Sleep(20);
     }
-    EXPECT_EQ(HexColor{appState.currentColor}, HexColor{screenPixel(0, 0)});
-    EXPECT_TRUE(std::all_of(std::begin(appState.customColors), std::end(appState.customColors),
-                            [](ColorRef c) { return c == 0xFFFFFFFF; }));
-    EXPECT_STREQ(appState.valueText.chars, formatValueText(appState.currentColor, 0, {0, 0}, 5, MODE_HTML).chars);
+    EXPECT_EQ(HexColor{appState.currentColor}, HexColor{screenPixel({0, 0})});
+}
+
+// The window's procedure, counting the erasures it is asked for.
+int erasures = 0;
+LRESULT CALLBACK countingErasures(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    erasures += message == WM_ERASEBKGND;
+    return mainWindowProc(window, message, wParam, lParam);
+}
+
+struct Step {
+    const char* what;
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+    Point pick;
+    std::int32_t zoom;
+    bool repaints, dragging;
+};
+
+TEST_F(MainWindow, DragKeysAndScrollBarMoveTheLensAndRepaintItWithoutErasing)
+{
+    placeClient(300, 200, 149, 115);
+    SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(countingErasures));
+    const Step steps[] = {
+        {"a press changes nothing", WM_LBUTTONDOWN, MK_LBUTTON, at(10, 10), {0, 0}, 5, false, true},
+        {"a drag step", WM_MOUSEMOVE, MK_LBUTTON, at(20, 30), {320, 230}, 5, true, true},
+        {"left of the client area", WM_MOUSEMOVE, MK_LBUTTON, at(-5, 16), {295, 216}, 5, true, true},
+        {"above it", WM_MOUSEMOVE, MK_LBUTTON, at(10, -1), {310, 199}, 5, true, true},
+        {"left of the primary screen", WM_MOUSEMOVE, MK_LBUTTON, at(-350, 16), {65486, 216}, 5, true, true},
+        {"released outside", WM_LBUTTONUP, 0, at(-350, 16), {65486, 216}, 5, false, false},
+        {"moves after the release", WM_MOUSEMOVE, 0, at(20, 30), {65486, 216}, 5, false, false},
+        {"a press left of the lens", WM_LBUTTONDOWN, MK_LBUTTON, at(-5, 10), {65486, 216}, 5, false, false},
+        {"a press below it", WM_LBUTTONDOWN, MK_LBUTTON, at(10, 115), {65486, 216}, 5, false, false},
+        {"Home is no arrow", WM_KEYDOWN, VK_HOME, 1, {65486, 216}, 5, false, false},
+        {"one pixel left, whatever the repeat count", WM_KEYDOWN, VK_LEFT, 0x00050001, {65485, 216}, 5, true, false},
+        {"one pixel down", WM_KEYDOWN, VK_DOWN, 1, {65485, 217}, 5, true, false},
+        {"Select is no arrow", WM_KEYDOWN, VK_SELECT, 1, {65485, 217}, 5, false, false},
+        {"a line down", WM_VSCROLL, SB_LINEDOWN, 0, {65485, 217}, 6, true, false},
+        {"the thumb dragged", WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 9), 0, {65485, 217}, 9, true, false},
+        {"and released where it was", WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 9), 0, {65485, 217}, 9, false, false},
+        {"a line up", WM_VSCROLL, SB_LINEUP, 0, {65485, 217}, 8, true, false},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        validate();
+        const Point before = appState.pickPoint;
+        EXPECT_EQ(send(step.message, step.wParam, step.lParam), 0);
+        EXPECT_EQ(appState.pickPoint, step.pick);
+        EXPECT_EQ(appState.zoom, step.zoom);
+        EXPECT_EQ(GetScrollPos(window, SB_VERT), step.zoom);
+        EXPECT_EQ(repaintRequested(), step.repaints);
+        EXPECT_EQ(GetCapture() == window, step.dragging);
+        if (!(appState.pickPoint == before)) {
+            EXPECT_EQ(HexColor{appState.currentColor}, HexColor{screenPixel(step.pick)});
+        }
+        erasures = 0;
+        UpdateWindow(window);
+        EXPECT_EQ(erasures, 0) << "an erasure flashes the lens";
+    }
+}
+
+TEST_F(MainWindow, ResizingRepaintsTheWholeLensAndSetsTheZoomCeiling)
+{
+    appState.zoom = 25;
+    appState.displayMode = MODE_SCREEN_COORDS;
+    validate();
+    placeClient(300, 200, 100, 20);
+    RECT update, client;
+    GetUpdateRect(window, &update, FALSE);
+    GetClientRect(window, &client);
+    EXPECT_TRUE(EqualRect(&update, &client)) << "a resize must repaint the whole lens";
+    int low = 0, high = 0;
+    GetScrollRange(window, SB_VERT, &low, &high);
+    EXPECT_EQ(appState.zoomMax, 20);
+    EXPECT_EQ(high, 20);
+    UpdateWindow(window);
+    EXPECT_STREQ(appState.valueText.chars, "X:0 Y:0 [x25]") << "the zoom waits for the next scroll";
+    send(WM_VSCROLL, SB_ENDSCROLL);
+    EXPECT_EQ(appState.zoom, 20);
+    placeClient(300, 200, 100, 0);
+    EXPECT_EQ(appState.zoomMax, 1);
 }
 
 TEST_F(MainWindow, PaintGreysCopyWhileTheValueTextIsEmpty)
 {
-    EXPECT_EQ(menuState(CMD_COPY_VALUE) & MF_GRAYED, 0u);
-    appState.displayMode = 0;  // no notation: an empty text
-    paint();
-    EXPECT_STREQ(appState.valueText.chars, "");
-    EXPECT_NE(menuState(CMD_COPY_VALUE) & MF_GRAYED, 0u);
-    appState.displayMode = MODE_RGB;
-    paint();
-    EXPECT_EQ(menuState(CMD_COPY_VALUE) & MF_GRAYED, 0u);
-}
-
-TEST_F(MainWindow, DragFollowsTheCursorOverTheWholeScreen)
-{
-    placeClientAt(300, 200);
-    appState.currentColor = 0x00563412;
-    validate();
-
-    send(WM_LBUTTONDOWN, MK_LBUTTON, at(10, 10));
-    EXPECT_EQ(GetCapture(), window);
-    EXPECT_EQ(appState.pickPoint, (Point{0, 0})) << "a press changes nothing";
-    EXPECT_EQ(HexColor{appState.currentColor}, HexColor{0x00563412});
-    EXPECT_FALSE(repaintRequested());
-
-    struct Move {
-        int clientX, clientY;
-        Point expected;
-    };
-    const Move moves[] = {
-        {20, 30, {320, 230}},
-        {-5, 16, {295, 216}},   // left of the client area
-        {10, -1, {310, 199}},   // above it
-        {-350, 16, {65486, 216}},  // left of the primary screen
-    };
-    for (const Move& move : moves) {
-        send(WM_MOUSEMOVE, MK_LBUTTON, at(move.clientX, move.clientY));
-        EXPECT_EQ(appState.pickPoint, move.expected) << move.clientX << ", " << move.clientY;
-        EXPECT_EQ(HexColor{appState.currentColor}, HexColor{screenPixel(move.expected.x, move.expected.y)});
-        EXPECT_TRUE(repaintRequested());
-        validate();
+    for (const DisplayMode mode : {0, MODE_RGB}) {
+        appState.displayMode = mode;
+        paint();
+        const bool greyed = (GetMenuState(GetMenu(window), CMD_COPY_VALUE, MF_BYCOMMAND) & MF_GRAYED) != 0;
+        EXPECT_EQ(greyed, mode == 0) << "mode " << mode;
     }
-
-    send(WM_LBUTTONUP, 0, at(-350, 16));  // released outside the window
-    EXPECT_EQ(GetCapture(), nullptr);
-    EXPECT_FALSE(repaintRequested());
-    send(WM_MOUSEMOVE, 0, at(20, 30));
-    EXPECT_EQ(appState.pickPoint, (Point{65486, 216})) << "moves after the release are ignored";
-    EXPECT_FALSE(repaintRequested());
-}
-
-TEST_F(MainWindow, PressesOutsideTheClientAreaAndLostCaptureStartNoDrag)
-{
-    for (LPARAM outside : {at(-5, 10), at(10, -5), at(10000, 10)}) {
-        send(WM_LBUTTONDOWN, MK_LBUTTON, outside);
-        EXPECT_EQ(GetCapture(), nullptr);
-    }
-    send(WM_LBUTTONDOWN, MK_LBUTTON, at(10, 10));
-    ReleaseCapture();  // taken away by the system
-    validate();
-    send(WM_MOUSEMOVE, MK_LBUTTON, at(20, 30));
-    send(WM_LBUTTONUP, 0, at(20, 30));
-    EXPECT_EQ(appState.pickPoint, (Point{0, 0}));
-    EXPECT_FALSE(repaintRequested());
-}
-
-struct KeyCase {
-    Point start;
-    WPARAM key;
-    Point expected;
-    bool repaints;
-};
-
-TEST_F(MainWindow, ArrowKeysStepOnePixelWithinTheScreenAndRepaint)
-{
-    const int right = appState.screenWidth - 1;
-    const int bottom = appState.screenHeight - 1;
-    const KeyCase cases[] = {
-        {{5, 5}, VK_LEFT, {4, 5}, true},
-        {{0, 5}, VK_LEFT, {0, 5}, true},  // at the edge: no step, still resampled and repainted
-        {{5, 0}, VK_UP, {5, 0}, true},
-        {{right, 5}, VK_RIGHT, {right, 5}, true},
-        {{5, bottom}, VK_DOWN, {5, bottom}, true},
-        {{right - 1, bottom - 1}, VK_DOWN, {right - 1, bottom}, true},
-        {{65000, 10}, VK_RIGHT, {right, 10}, true},
-        {{65000, 10}, VK_LEFT, {64999, 10}, true},
-        {{5, 5}, VK_SPACE, {5, 5}, false},
-        {{5, 5}, VK_HOME, {5, 5}, false},
-    };
-    for (const KeyCase& c : cases) {
-        appState.pickPoint = c.start;
-        appState.currentColor = 0x00563412;
-        validate();
-        EXPECT_EQ(send(WM_KEYDOWN, c.key, 0x00010001), 0);
-        EXPECT_EQ(appState.pickPoint, c.expected) << "key " << c.key;
-        EXPECT_EQ(repaintRequested(), c.repaints) << "key " << c.key;
-        const ColorRef expected = c.repaints ? screenPixel(c.expected.x, c.expected.y) : 0x00563412;
-        EXPECT_EQ(HexColor{appState.currentColor}, HexColor{expected}) << "key " << c.key;
-    }
-}
-
-struct ScrollCase {
-    int zoom;
-    WORD code, thumb;
-    int expectedZoom;
-    bool repaints;
-};
-
-TEST_F(MainWindow, ScrollBarChangesTheZoomAndRepaintsOnlyWhenItMoves)
-{
-    const ScrollCase cases[] = {
-        {1, SB_LINEUP, 0, 1, false},
-        {5, SB_LINEUP, 0, 4, true},
-        {31, SB_LINEDOWN, 0, 31, false},
-        {5, SB_PAGEDOWN, 0, 6, true},
-        {5, SB_THUMBTRACK, 9, 9, true},
-        {9, SB_THUMBPOSITION, 9, 9, false},  // the drag that ended where it was tracked
-        {9, SB_ENDSCROLL, 0, 9, false},
-        {7, SB_TOP, 0, 7, false},
-        {7, SB_BOTTOM, 0, 7, false},
-        {5, SB_THUMBTRACK, 0, 1, true},
-        {5, SB_THUMBPOSITION, 40, 31, true},
-    };
-    for (const ScrollCase& c : cases) {
-        appState.zoom = c.zoom;
-        SetScrollPos(window, SB_VERT, c.zoom, FALSE);
-        validate();
-        send(WM_VSCROLL, MAKEWPARAM(c.code, c.thumb), 0);
-        EXPECT_EQ(appState.zoom, c.expectedZoom) << "code " << c.code << " at zoom " << c.zoom;
-        EXPECT_EQ(GetScrollPos(window, SB_VERT), c.expectedZoom);
-        EXPECT_EQ(repaintRequested(), c.repaints) << "code " << c.code << " at zoom " << c.zoom;
-    }
-}
-
-TEST_F(MainWindow, ShrinkingLowersTheCeilingAndTheNextScrollClampsTheZoom)
-{
-    appState.zoom = 25;
-    setClientSize(100, 20);
-    EXPECT_EQ(appState.zoomMax, 20);
-    EXPECT_EQ(appState.zoom, 25) << "a size change leaves the zoom alone";
-    int low = 0, high = 0;
-    GetScrollRange(window, SB_VERT, &low, &high);
-    EXPECT_EQ(high, 20);
-    appState.displayMode = MODE_SCREEN_COORDS;
-    paint();
-    EXPECT_STREQ(appState.valueText.chars, "X:0 Y:0 [x25]") << "the lens goes on painting at zoom 25";
-
-    send(WM_VSCROLL, MAKEWPARAM(SB_LINEUP, 0), 0);
-    EXPECT_EQ(appState.zoom, 20);
-
-    setClientSize(100, 0);
-    GetScrollRange(window, SB_VERT, &low, &high);
-    EXPECT_EQ(appState.zoomMax, 1);
-    EXPECT_EQ(high, 1);
-}
-
-TEST_F(MainWindow, HandledMessagesReturnZero)
-{
-    EXPECT_EQ(send(WM_KEYDOWN, 'A', 0), 0);
-    EXPECT_EQ(send(WM_MOUSEMOVE, 0, 0), 0);
-    EXPECT_EQ(send(WM_LBUTTONUP, 0, 0), 0);
-    EXPECT_EQ(send(WM_VSCROLL, SB_ENDSCROLL, 0), 0);
-    EXPECT_EQ(send(WM_SIZE, SIZE_RESTORED, 0), 0);
 }
 
 }  // namespace

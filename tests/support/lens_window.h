@@ -1,5 +1,5 @@
-// A fixture that creates the real main window in the test process, so that tests can send it
-// messages and look at AppState, its menu, scroll bar and update region as a user would see them.
+// A fixture with the real main window in the test process, so that tests send it messages and see
+// AppState, its menu, scroll bar and update region as a user would; and scripts for modal dialogs.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <utility>
 
 #include "app/main_window.h"
 #include "lens/app_state.h"
@@ -20,11 +21,11 @@ protected:
     void SetUp() override
     {
         appState = AppState{};
-        usePlatform(win32Platform());
+        installPlatform(win32Platform());
         const HINSTANCE instance = GetModuleHandleA(nullptr);
         LoadStringA(instance, STR_WINDOW_TITLE, appState.windowTitle, WINDOW_TEXT_SIZE);
         LoadStringA(instance, STR_WINDOW_CLASS, appState.windowClassName, WINDOW_TEXT_SIZE);
-        registerMainWindowClass(instance);  // registered once per process; later calls fail harmlessly
+        registerMainWindowClass(instance);  // once per process; later calls fail harmlessly
         window = createMainWindow(instance);
         ASSERT_NE(window, nullptr);
         ShowWindow(window, SW_SHOWNOACTIVATE);
@@ -33,52 +34,52 @@ protected:
 
     void TearDown() override
     {
-        if (IsWindow(window)) {
-            DestroyWindow(window);
-        }
+        DestroyWindow(window);
         MSG message;  // the quit message the window posts, and anything else left for it
         while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
         }
     }
 
-    LRESULT send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
-    {
-        return SendMessageA(window, message, wParam, lParam);
-    }
-
-    LRESULT command(UINT id) { return send(WM_COMMAND, id, 0); }
-
-    // Marks the whole window as painted, so that the next handler's invalidation can be seen.
-    void validate() { ValidateRect(window, nullptr); }
+    LRESULT send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) { return SendMessageA(window, message, wParam, lParam); }
+    LRESULT command(UINT id) { return send(WM_COMMAND, id); }
+    void validate() { ValidateRect(window, nullptr); }  // so that the next handler's invalidation shows
     bool repaintRequested() { return GetUpdateRect(window, nullptr, FALSE) != FALSE; }
     void paint() { RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); }
+    bool checked(UINT item) { return (GetMenuState(GetMenu(window), item, MF_BYCOMMAND) & MF_CHECKED) != 0; }
 
-    UINT menuState(UINT item) { return GetMenuState(GetMenu(window), item, MF_BYCOMMAND); }
-
-    // Makes the client area width x height, keeping the frame.
-    void setClientSize(int width, int height)
+    // Moves and sizes the window so that its client area is width x height at the screen point (x, y).
+    void placeClient(int x, int y, int width, int height)
     {
         RECT client, outer;
         GetClientRect(window, &client);
         GetWindowRect(window, &outer);
-        MoveWindow(window, outer.left, outer.top, outer.right - outer.left - client.right + width,
-                   outer.bottom - outer.top - client.bottom + height, TRUE);
-    }
-
-    // Moves the window so that its client area starts at the given screen point.
-    void placeClientAt(int x, int y)
-    {
         POINT origin = {0, 0};
         ClientToScreen(window, &origin);
-        RECT outer;
-        GetWindowRect(window, &outer);
-        SetWindowPos(window, nullptr, outer.left + x - origin.x, outer.top + y - origin.y, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        MoveWindow(window, outer.left + x - origin.x, outer.top + y - origin.y,
+                   outer.right - outer.left - client.right + width, outer.bottom - outer.top - client.bottom + height,
+                   TRUE);
     }
 };
 
 // A mouse message's position words for a point in client coordinates, negative ones included.
 inline LPARAM at(int x, int y) { return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y)); }
 
-// Runs script on the first dialog that the current thread opens, from inside its modal loop.
-void whenDialogOpens(std::function<void(HWND dialog)> script);
+// The script for the next dialog the thread opens, run once from a timer inside the dialog's modal loop.
+inline std::function<void(HWND dialog)> dialogScript;
+
+inline void CALLBACK runDialogScript(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    const HWND dialog = GetActiveWindow();
+    char className[8] = {};
+    GetClassNameA(dialog, className, sizeof className);
+    if (lstrcmpA(className, "#32770") == 0 && IsWindowVisible(dialog)) {
+        KillTimer(nullptr, timer);
+        std::exchange(dialogScript, nullptr)(dialog);
+    }
+}
+
+inline void whenDialogOpens(std::function<void(HWND dialog)> script)
+{
+    dialogScript = std::move(script);
+    SetTimer(nullptr, 0, 20, runDialogScript);
+}

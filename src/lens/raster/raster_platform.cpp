@@ -244,9 +244,11 @@ bool RasterPlatform::DeleteDC(SurfaceHandle surfaceHandle)
     if (surface == nullptr || surface->showsScreen || surface->bitmap == nullptr) {
         return false;
     }
-    // Objects still selected are let go with the surface, as GDI does.
-    --surface->bitmap->selections;
-    --surface->font->selections;
+    // Stricter than GDI, as a checked build would be: the lens selects its bitmap and font back
+    // out before it deletes a surface, so a surface still holding one is refused and stays alive.
+    if (surface->bitmap != stockBitmap.get() || surface->font != stockSystemFont.get()) {
+        return false;
+    }
     objects.erase(surfaceHandle);
     return true;
 }

@@ -38,6 +38,8 @@ public:
     // A surface that stands in for a window's paint context: drawing lands in an image of its own.
     SurfaceHandle createTargetSurface(std::int32_t width, std::int32_t height, ColorRef fill);
     const RasterImage& imageOf(SurfaceHandle surface);
+    // Bitmaps, fonts, surfaces and message texts obtained and not yet released.
+    std::size_t liveObjectCount() const { return objects.size() + messageBuffers.size(); }
     // From now on every copy from the screen fails with this error code (0: copies succeed).
     void failScreenCopies(std::uint32_t errorCode) { screenCopyError = errorCode; }
     // The system text for an error code; codes without one make FormatMessageA fail.
