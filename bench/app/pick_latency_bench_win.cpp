@@ -46,8 +46,7 @@ void measure(HWND lens, int clientWidth, int clientHeight, int moves)
         // Points away from the lens, each with a colour unlike the last.
         const int x = 1200 + (move * 7) % 600;
         const int y = 1300 + (move * 13) % 600;
-        const PatternColor pattern = patternColorAt(x, y);
-        const COLORREF expected = RGB(pattern.red, pattern.green, pattern.blue);
+        const COLORREF expected = patternColorAt(x, y);
         const double start = secondsNow();
         injectMouse(0, x, y);
         while (GetPixel(screen, swatch.x, swatch.y) != expected && secondsNow() - start < 2.0) {
