@@ -1,12 +1,8 @@
 #!/bin/sh
 # Takes the README's picture: the picker over the test pattern, zoomed in on a point, with its View
 # menu open, on a Japanese Wine desktop whose menu font falls back to IPA Gothic. Writes docs/screenshot.png.
-set -eu
-cd "$(dirname "$0")/.."
-root=$PWD
-sh tools/setup-debian.sh
-cmake --preset windows >/dev/null
-cmake --build --preset windows --target ormelin test_pattern journey_probe -j "$(nproc 2>/dev/null || echo 2)" >/dev/null
+. "$(dirname "$0")/common.sh"
+build_preset windows ormelin journey_helper >/dev/null
 
 prefix=$root/build/windows/wineprefix-screenshot
 export XVFB_WINE_PREFIXES=$prefix
@@ -19,7 +15,7 @@ XVFB_SCREEN=1024x768x24 tools/with-xvfb.sh sh -c '
     for font in Tahoma "MS Shell Dlg" "MS Shell Dlg 2"; do
         "$0/tools/wine-run.sh" "$1" reg add "$links" /v "$font" /t REG_MULTI_SZ /d "ipag.ttf,IPAGothic" /f >/dev/null
     done
-    "$0/tools/wine-run.sh" "$1" "$bin/test_pattern.exe" >/dev/null 2>&1 &
+    "$0/tools/wine-run.sh" "$1" "$bin/journey_helper.exe" pattern >/dev/null 2>&1 &
     sleep 3
     "$0/tools/wine-run.sh" "$1" "$bin/ormelin.exe" >/dev/null 2>&1 &
     sleep 3
