@@ -20,8 +20,7 @@ void composeLensFrameOnRaster(benchmark::State& state)
     installPlatform(raster);
     appState = AppState{};
     appState.desktopWindow = raster.desktopWindow();
-    appState.screenWidth = 3840;
-    appState.screenHeight = 2160;
+    appState.screen = {0, 0, 3840, 2160};
     appState.valueFont = raster.CreateFontIndirectA(VALUE_FONT);
     appState.zoom = static_cast<std::int32_t>(state.range(2));
     appState.pickPoint = {1000, 700};

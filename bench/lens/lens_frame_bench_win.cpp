@@ -53,10 +53,11 @@ int main()
 {
     installPlatform(win32Platform());
     appState.desktopWindow = handleOf(GetDesktopWindow());
-    appState.screenWidth = GetSystemMetrics(SM_CXSCREEN);
-    appState.screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    appState.screen = {0, 0, width, height};
     appState.valueFont = win32Platform().CreateFontIndirectA(VALUE_FONT);
-    appState.pickPoint = {appState.screenWidth / 2, appState.screenHeight / 2};
+    appState.pickPoint = {width / 2, height / 2};
 
     WNDCLASSEXA windowClass{};
     windowClass.cbSize = sizeof windowClass;
@@ -65,7 +66,7 @@ int main()
     windowClass.lpszClassName = "LensFrameBench";
     RegisterClassExA(&windowClass);
 
-    std::printf("screen %d x %d\n", appState.screenWidth, appState.screenHeight);
+    std::printf("screen %d x %d\n", width, height);
     std::printf("%-18s %14s %14s %7s\n", "client, zoom", "frame (us)", "bare (us)", "ratio");
     for (const FrameSize& size : SIZES) {
         const HWND window = CreateWindowExA(0, "LensFrameBench", "", WS_POPUP | WS_VISIBLE, 0, 0, size.width,
@@ -73,7 +74,7 @@ int main()
         const HDC target = GetDC(window);
         appState.zoom = size.zoom;
         const LensGeometry g = computeLensGeometry(size.width, size.height, size.zoom, appState.pickPoint,
-                                                   appState.screenWidth, appState.screenHeight);
+                                                   appState.screen);
         const double frame = microsecondsPerFrame([&] { composeLensFrame(handleOf(window), handleOf(target)); });
         const double bare = microsecondsPerFrame([&] { bareMagnifier(target, g); });
         char label[32];

@@ -18,13 +18,29 @@ constexpr DWORD MAIN_WINDOW_STYLE = WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS
 constexpr int MAIN_WINDOW_WIDTH = 174;
 constexpr int MAIN_WINDOW_HEIGHT = 161;
 
+// The virtual screen: the rectangle that holds every display, from the leftmost and topmost on. It is
+// read at creation and on WM_DISPLAYCHANGE, and again as an arrow key or a drag begins to use it,
+// since not every system announces a display moved or resized while the picker runs (Wine does not).
+void readVirtualScreen()
+{
+    const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
+    const int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    appState.screen = {left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                       top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+}
+
+void createValueFont()
+{
+    appState.valueFont = installedPlatform().CreateFontIndirectA(valueFontFor(appState.dpi));
+}
+
 LRESULT onCreate(HWND window, WPARAM wParam, LPARAM lParam)
 {
-    appState.screenWidth = GetSystemMetrics(SM_CXSCREEN);
-    appState.screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    readVirtualScreen();
     std::fill(std::begin(appState.customColors), std::end(appState.customColors), 0xFFFFFFFF);
     appState.desktopWindow = handleOf(GetDesktopWindow());
-    appState.valueFont = installedPlatform().CreateFontIndirectA(VALUE_FONT);
+    appState.dpi = windowDpi(window);
+    createValueFont();
     appState.currentColor = samplePixel(appState.pickPoint);
     SetScrollRange(window, SB_VERT, 1, appState.zoomMax, FALSE);
     SetScrollPos(window, SB_VERT, appState.zoom, FALSE);
@@ -50,6 +66,28 @@ LRESULT onSize(HWND window)
     return 0;
 }
 
+// A display added, removed, moved or resized: the pick point's bounds and the lens's copy follow.
+LRESULT onDisplayChange(HWND window)
+{
+    readVirtualScreen();
+    invalidateLens(window);
+    return 0;
+}
+
+// Moved to a display of another DPI: the layout and the value font follow it, and the window takes
+// the place and size the system suggests.
+LRESULT onDpiChanged(HWND window, WPARAM wParam, LPARAM lParam)
+{
+    appState.dpi = LOWORD(wParam);
+    installedPlatform().DeleteObject(appState.valueFont);
+    createValueFont();
+    const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+    SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    invalidateLens(window);
+    return 0;
+}
+
 // Greys the Copy item while there is no value text to copy.
 void updateCopyItem(HWND window)
 {
@@ -72,6 +110,7 @@ LRESULT onPaint(HWND window)
 LRESULT onKeyDown(HWND window, WPARAM key)
 {
     if (key >= VK_LEFT && key <= VK_DOWN) {
+        readVirtualScreen();
         stepPickPoint(static_cast<ArrowKey>(key));
         invalidateLens(window);
     }
@@ -109,6 +148,7 @@ LRESULT onLButtonDown(HWND window, LPARAM lParam)
     if (!PtInRect(&client, click)) {
         return 0;
     }
+    readVirtualScreen();
     SetCapture(window);
     SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_CROSS)));
     return 0;
@@ -139,6 +179,8 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_MOUSEMOVE: return onMouseMove(window, lParam);
     case WM_LBUTTONDOWN: return onLButtonDown(window, lParam);
     case WM_LBUTTONUP: return onLButtonUp(window);
+    case WM_DISPLAYCHANGE: return onDisplayChange(window);
+    case WM_DPICHANGED: return onDpiChanged(window, wParam, lParam);
     default: return DefWindowProcA(window, message, wParam, lParam);
     }
 }
@@ -161,7 +203,27 @@ bool registerMainWindowClass(HINSTANCE instance)
 HWND createMainWindow(HINSTANCE instance)
 {
     appState.instance = handleOf(instance);
-    return CreateWindowExA(WS_EX_TOPMOST, appState.windowClassName, appState.windowTitle, MAIN_WINDOW_STYLE,
-                           CW_USEDEFAULT, 0, MAIN_WINDOW_WIDTH, MAIN_WINDOW_HEIGHT, nullptr, nullptr, instance,
-                           nullptr);
+    const HWND window = CreateWindowExA(WS_EX_TOPMOST, appState.windowClassName, appState.windowTitle,
+                                        MAIN_WINDOW_STYLE, CW_USEDEFAULT, 0, MAIN_WINDOW_WIDTH, MAIN_WINDOW_HEIGHT,
+                                        nullptr, nullptr, instance, nullptr);
+    // The first size is pixels at 96 DPI: on a display of another DPI it scales, as the frame does.
+    if (window != nullptr) {
+        SetWindowPos(window, nullptr, 0, 0, scaledToDpi(MAIN_WINDOW_WIDTH, appState.dpi),
+                     scaledToDpi(MAIN_WINDOW_HEIGHT, appState.dpi), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    return window;
+}
+
+std::int32_t windowDpi(HWND window)
+{
+    using GetDpiForWindowCall = UINT(WINAPI*)(HWND);
+    static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowCall>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
+    if (getDpiForWindow != nullptr) {
+        return static_cast<std::int32_t>(getDpiForWindow(window));
+    }
+    const HDC surface = GetDC(window);
+    const int dpi = GetDeviceCaps(surface, LOGPIXELSX);
+    ReleaseDC(window, surface);
+    return dpi;
 }

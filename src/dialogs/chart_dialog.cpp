@@ -2,6 +2,9 @@
 // actually shown, and hands the last colour hovered to the lens on OK.
 #include "dialogs/chart_dialog.h"
 
+#include <algorithm>
+
+#include "app/main_window.h"
 #include "dialogs/chart_layout.h"
 #include "lens/app_state.h"
 #include "lens/lens_frame.h"
@@ -12,20 +15,44 @@ namespace {
 
 POINT pointOf(LPARAM lParam) { return {LOWORD(lParam), HIWORD(lParam)}; }
 
-bool inChart(POINT point)
+bool inChart(HWND dialog, POINT point)
 {
-    const RECT chart = {chartRect.left, chartRect.top, chartRect.right, chartRect.bottom};
-    return PtInRect(&chart, point) != FALSE;
+    const Rect chart = chartRect(windowDpi(dialog));
+    const RECT area = {chart.left, chart.top, chart.right, chart.bottom};
+    return PtInRect(&area, point) != FALSE;
+}
+
+// The cells are placed in pixels and the dialog is sized in dialog units, which follow its font:
+// where the font leaves it too small for the chart and its margin, the dialog grows just enough,
+// its controls staying where the template puts them.
+void fitChart(HWND dialog)
+{
+    const Rect chart = chartRect(windowDpi(dialog));
+    RECT client, outer;
+    GetClientRect(dialog, &client);
+    GetWindowRect(dialog, &outer);
+    const LONG growX = std::max(0L, chart.right + chart.left - client.right);
+    const LONG growY = std::max(0L, chart.bottom + chart.top - client.bottom);
+    SetWindowPos(dialog, nullptr, 0, 0, outer.right - outer.left + growX, outer.bottom - outer.top + growY,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+INT_PTR initChart(HWND dialog)
+{
+    fitChart(dialog);
+    showChartColor(dialog, appState.chartColor);
+    return TRUE;
 }
 
 void paintChart(HWND dialog)
 {
+    const std::int32_t dpi = windowDpi(dialog);
     PAINTSTRUCT paint;
-    const HDC surface = BeginPaint(dialog, &paint);
+    const SurfaceHandle surface = handleOf(BeginPaint(dialog, &paint));
     for (int red = 0; red < 6; ++red) {
         for (int green = 0; green < 6; ++green) {
             for (int blue = 0; blue < 6; ++blue) {
-                fillSolidRect(handleOf(surface), chartCellRect(red, green, blue), chartCellColor(red, green, blue));
+                fillSolidRect(surface, chartCellRect(red, green, blue, dpi), chartCellColor(red, green, blue));
             }
         }
     }
@@ -37,7 +64,7 @@ void paintChart(HWND dialog)
 void hoverChart(HWND dialog, LPARAM lParam)
 {
     const POINT point = pointOf(lParam);
-    if (!inChart(point)) {
+    if (!inChart(dialog, point)) {
         return;
     }
     const HDC surface = GetDC(dialog);
@@ -49,7 +76,7 @@ void hoverChart(HWND dialog, LPARAM lParam)
 // A click only asks for OK; the colour taken is the one hovered last when the command arrives.
 void clickChart(HWND dialog, LPARAM lParam)
 {
-    if (inChart(pointOf(lParam))) {
+    if (inChart(dialog, pointOf(lParam))) {
         PostMessageA(dialog, WM_COMMAND, IDOK, 0);
     }
 }
@@ -74,7 +101,7 @@ INT_PTR onChartCommand(HWND dialog, WORD command)
 INT_PTR CALLBACK chartDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_INITDIALOG: showChartColor(dialog, appState.chartColor); return TRUE;
+    case WM_INITDIALOG: return initChart(dialog);
     case WM_PAINT: paintChart(dialog); return FALSE;
     case WM_MOUSEMOVE: hoverChart(dialog, lParam); return FALSE;
     case WM_LBUTTONDOWN: clickChart(dialog, lParam); return FALSE;

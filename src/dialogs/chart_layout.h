@@ -1,22 +1,32 @@
-// Where the colour chart's 216 cells lie and which colour each one has: six blocks of 6 x 6 cells
-// of 16 x 16 pixels, the blue level picking the block, green rising rightwards and red downwards.
+// Where the colour chart's 216 cells lie and which colour each one has: six blocks of 6 x 6 cells,
+// the blue level picking the block, green rising rightwards and red downwards.
 #pragma once
 
 #include <cstdint>
 
 #include "color/color.h"
+#include "lens/lens_frame.h"
 #include "lens/plain_types.h"
 
 inline constexpr std::uint8_t chartLevels[6] = {0, 56, 104, 152, 200, 255};
-inline constexpr Rect chartRect = {7, 7, 295, 199};  // exactly the cells; the hover and click area
-inline constexpr std::int32_t CHART_CELL_SIZE = 16;
+
+// The cells are placed in pixels: 16 x 16 from (7, 7) at 96 DPI, scaled with the dialog's DPI.
+constexpr std::int32_t chartCellSize(std::int32_t dpi) { return scaledToDpi(16, dpi); }
+constexpr std::int32_t chartMargin(std::int32_t dpi) { return scaledToDpi(7, dpi); }
+
+// Exactly the cells, 18 across and 12 down: the hover and click area.
+constexpr Rect chartRect(std::int32_t dpi)
+{
+    return {chartMargin(dpi), chartMargin(dpi), chartMargin(dpi) + 18 * chartCellSize(dpi),
+            chartMargin(dpi) + 12 * chartCellSize(dpi)};
+}
 
 // The cell of red, green and blue level indices (each 0-5), in dialog client pixels.
-constexpr Rect chartCellRect(int red, int green, int blue)
+constexpr Rect chartCellRect(int red, int green, int blue, std::int32_t dpi)
 {
-    const std::int32_t left = chartRect.left + CHART_CELL_SIZE * (green + 6 * (blue % 3));
-    const std::int32_t top = chartRect.top + CHART_CELL_SIZE * (red + 6 * (blue / 3));
-    return {left, top, left + CHART_CELL_SIZE, top + CHART_CELL_SIZE};
+    const std::int32_t left = chartMargin(dpi) + chartCellSize(dpi) * (green + 6 * (blue % 3));
+    const std::int32_t top = chartMargin(dpi) + chartCellSize(dpi) * (red + 6 * (blue / 3));
+    return {left, top, left + chartCellSize(dpi), top + chartCellSize(dpi)};
 }
 
 constexpr ColorRef chartCellColor(int red, int green, int blue)

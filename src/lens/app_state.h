@@ -1,5 +1,5 @@
 // AppState: the one process-wide record of everything the picker knows, read and written in place
-// on the GUI thread. Only zoom, zoomMax, displayMode and alwaysOnTop start non-zero.
+// on the GUI thread. Only zoom, zoomMax, displayMode, alwaysOnTop and dpi start non-zero.
 #pragma once
 
 #include <cstdint>
@@ -18,9 +18,9 @@ struct AppState {
     DisplayMode displayMode = MODE_HTML;
     std::int32_t alwaysOnTop = 1;
     std::int32_t invert = 0;
-    std::int32_t screenWidth = 0;          // primary screen, measured once at window creation
-    std::int32_t screenHeight = 0;
-    Point pickPoint = {0, 0};              // screen point under examination; each coordinate 0..65535
+    std::int32_t dpi = 96;                 // the window's dots per inch, which the frame's layout follows
+    Rect screen = {};                      // the virtual screen, which holds every display; see below
+    Point pickPoint = {0, 0};              // screen point under examination, in screen coordinates
     ColorRef currentColor = 0;             // sampled when the pick point moves, never when painting
     ValueText valueText = {};              // as the last frame formatted it
     ColorRef customColors[CUSTOM_COLOR_COUNT] = {};

@@ -19,14 +19,14 @@ std::int32_t lengthWithoutLineBreak(const char* text)
 
 // Copies the screen around the pick point, enlarged and optionally inverted; the screen's
 // context is held only for the copy. A failed copy writes its reason into the frame.
-void copyScreenImage(SurfaceHandle memory, const LensGeometry& geometry)
+void copyScreenImage(SurfaceHandle memory, const LensGeometry& geometry, const LensLayout& layout)
 {
     Platform& platform = installedPlatform();
     const SurfaceHandle screen = platform.GetWindowDC(appState.desktopWindow);
     const std::uint32_t rop = appState.invert != 0 ? win32::NOT_SOURCE_COPY : win32::SOURCE_COPY;
     if (!platform.StretchBlt(memory, 0, 0, geometry.frameWidth, geometry.frameHeight, screen,
                         geometry.sourceX, geometry.sourceY, geometry.cellsX, geometry.cellsY, rop)) {
-        drawLastErrorText(memory);
+        drawLastErrorText(memory, layout);
     }
     platform.ReleaseDC(appState.desktopWindow, screen);
 }
@@ -49,8 +49,22 @@ std::int32_t cellsCovering(std::int32_t length, std::int32_t zoom)
 
 }  // namespace
 
+LensLayout lensLayoutFor(std::int32_t dpi)
+{
+    const auto scaled = [dpi](std::int32_t pixels) { return scaledToDpi(pixels, dpi); };
+    return {{scaled(6), scaled(4), scaled(22), scaled(20)}, {scaled(24), scaled(4)}, scaled(1),
+            {scaled(7), scaled(24)}, scaled(13)};
+}
+
+FontSpec valueFontFor(std::int32_t dpi)
+{
+    FontSpec font = VALUE_FONT;
+    font.height = -lensLayoutFor(dpi).fontHeight;
+    return font;
+}
+
 LensGeometry computeLensGeometry(std::int32_t clientWidth, std::int32_t clientHeight, std::int32_t zoom,
-                                 Point pickPoint, std::int32_t screenWidth, std::int32_t screenHeight)
+                                 Point pickPoint, const Rect& screen)
 {
     LensGeometry g{};
     g.cellsX = cellsCovering(clientWidth, zoom);
@@ -61,17 +75,17 @@ LensGeometry computeLensGeometry(std::int32_t clientWidth, std::int32_t clientHe
     g.sourceY = pickPoint.y - g.cellsY / 2;
     // The upper bound comes second and wins: on a screen smaller than the cell count the copy
     // ends at the screen's edge and starts before it.
-    if (g.sourceX < 0) {
-        g.sourceX = 0;
+    if (g.sourceX < screen.left) {
+        g.sourceX = screen.left;
     }
-    if (g.sourceX + g.cellsX > screenWidth) {
-        g.sourceX = screenWidth - g.cellsX;
+    if (g.sourceX + g.cellsX > screen.right) {
+        g.sourceX = screen.right - g.cellsX;
     }
-    if (g.sourceY < 0) {
-        g.sourceY = 0;
+    if (g.sourceY < screen.top) {
+        g.sourceY = screen.top;
     }
-    if (g.sourceY + g.cellsY > screenHeight) {
-        g.sourceY = screenHeight - g.cellsY;
+    if (g.sourceY + g.cellsY > screen.bottom) {
+        g.sourceY = screen.bottom - g.cellsY;
     }
     g.crossX = (pickPoint.x - g.sourceX) * zoom + zoom / 2;
     g.crossY = (pickPoint.y - g.sourceY) * zoom + zoom / 2;
@@ -82,21 +96,21 @@ void composeLensFrame(WindowHandle window, SurfaceHandle paintSurface)
 {
     Platform& platform = installedPlatform();
     const Rect client = platform.GetClientRect(window);
-    const LensGeometry geometry =
-        computeLensGeometry(client.right - client.left, client.bottom - client.top, appState.zoom,
-                            appState.pickPoint, appState.screenWidth, appState.screenHeight);
+    const LensGeometry geometry = computeLensGeometry(client.right - client.left, client.bottom - client.top,
+                                                      appState.zoom, appState.pickPoint, appState.screen);
+    const LensLayout layout = lensLayoutFor(appState.dpi);
 
     const GdiObject bitmap = platform.CreateCompatibleBitmap(paintSurface, geometry.frameWidth, geometry.frameHeight);
     const SurfaceHandle memory = platform.CreateCompatibleDC(paintSurface);
     const GdiObject previousBitmap = platform.SelectObject(memory, bitmap);
     const GdiObject previousFont = platform.SelectObject(memory, appState.valueFont);
 
-    copyScreenImage(memory, geometry);
+    copyScreenImage(memory, geometry, layout);
     drawCrossHair(memory, geometry);
-    drawSwatch(memory, appState.currentColor, appState.invert);
+    drawSwatch(memory, layout, appState.currentColor, appState.invert);
     appState.valueText = formatValueText(appState.currentColor, appState.invert, appState.pickPoint,
                                          appState.zoom, appState.displayMode);
-    drawValueText(memory, appState.valueText.chars);
+    drawValueText(memory, layout, appState.valueText.chars);
     // The border follows the client area, which a frame of partly visible cells overhangs.
     platform.FrameRect(memory, platform.GetClientRect(window), platform.GetStockObject(win32::STOCK_BLACK_BRUSH));
 
@@ -122,31 +136,32 @@ void fillSolidRect(SurfaceHandle surface, const Rect& rect, ColorRef color)
     platform.ExtTextOutA(surface, 0, 0, win32::TEXT_OPAQUE, rect, nullptr, 0);
 }
 
-void drawSwatch(SurfaceHandle surface, ColorRef color, std::int32_t invert)
+void drawSwatch(SurfaceHandle surface, const LensLayout& layout, ColorRef color, std::int32_t invert)
 {
     Platform& platform = installedPlatform();
     const ColorRef fill = invert != 0 ? inverseRgb(color) : color;
-    fillSolidRect(surface, SWATCH_RECT, fill);
-    platform.FrameRect(surface, SWATCH_RECT, platform.GetStockObject(win32::STOCK_BLACK_BRUSH));
+    fillSolidRect(surface, layout.swatch, fill);
+    platform.FrameRect(surface, layout.swatch, platform.GetStockObject(win32::STOCK_BLACK_BRUSH));
 }
 
-void drawValueText(SurfaceHandle surface, const char* text)
+void drawValueText(SurfaceHandle surface, const LensLayout& layout, const char* text)
 {
     Platform& platform = installedPlatform();
     const auto length = static_cast<std::int32_t>(std::strlen(text));
-    const std::int32_t x = VALUE_TEXT_ORIGIN.x;
-    const std::int32_t y = VALUE_TEXT_ORIGIN.y;
+    const std::int32_t x = layout.valueText.x;
+    const std::int32_t y = layout.valueText.y;
+    const std::int32_t outline = layout.outline;
     platform.SetBkMode(surface, win32::BACKGROUND_TRANSPARENT);
     platform.SetTextColor(surface, 0x00FFFFFF);
-    platform.TextOutA(surface, x - 1, y - 1, text, length);
-    platform.TextOutA(surface, x - 1, y + 1, text, length);
-    platform.TextOutA(surface, x + 1, y - 1, text, length);
-    platform.TextOutA(surface, x + 1, y + 1, text, length);
+    platform.TextOutA(surface, x - outline, y - outline, text, length);
+    platform.TextOutA(surface, x - outline, y + outline, text, length);
+    platform.TextOutA(surface, x + outline, y - outline, text, length);
+    platform.TextOutA(surface, x + outline, y + outline, text, length);
     platform.SetTextColor(surface, 0x00000000);
     platform.TextOutA(surface, x, y, text, length);
 }
 
-void drawLastErrorText(SurfaceHandle surface)
+void drawLastErrorText(SurfaceHandle surface, const LensLayout& layout)
 {
     Platform& platform = installedPlatform();
     const std::uint32_t code = platform.GetLastError();
@@ -157,7 +172,7 @@ void drawLastErrorText(SurfaceHandle surface)
     }
     const GdiObject previousFont = platform.SelectObject(surface, platform.GetStockObject(win32::STOCK_SYSTEM_FONT));
     const ColorRef previousColor = platform.SetTextColor(surface, ERROR_TEXT_COLOR);
-    platform.TextOutA(surface, ERROR_TEXT_ORIGIN.x, ERROR_TEXT_ORIGIN.y, text, lengthWithoutLineBreak(text));
+    platform.TextOutA(surface, layout.errorText.x, layout.errorText.y, text, lengthWithoutLineBreak(text));
     platform.SetTextColor(surface, previousColor);
     platform.SelectObject(surface, previousFont);
     platform.LocalFree(text);

@@ -27,16 +27,16 @@ void stepPickPoint(ArrowKey key)
     Point& p = appState.pickPoint;
     switch (key) {
     case ArrowKey::Left:
-        p.x = std::max(p.x - 1, 0);
+        p.x = std::max(p.x - 1, appState.screen.left);
         break;
     case ArrowKey::Up:
-        p.y = std::max(p.y - 1, 0);
+        p.y = std::max(p.y - 1, appState.screen.top);
         break;
     case ArrowKey::Right:
-        p.x = std::min(p.x + 1, appState.screenWidth - 1);
+        p.x = std::min(p.x + 1, appState.screen.right - 1);
         break;
     case ArrowKey::Down:
-        p.y = std::min(p.y + 1, appState.screenHeight - 1);
+        p.y = std::min(p.y + 1, appState.screen.bottom - 1);
         break;
     }
     resample();  // even when an edge stopped the step
@@ -44,10 +44,9 @@ void stepPickPoint(ArrowKey key)
 
 void pickPointFromCursor(std::uint16_t cursorX, std::uint16_t cursorY, Point clientOrigin)
 {
-    // Unsigned sums wrap where signed ones would overflow; only the low 16 bits are kept anyway.
-    const std::uint32_t x = static_cast<std::uint32_t>(clientOrigin.x) + cursorX;
-    const std::uint32_t y = static_cast<std::uint32_t>(clientOrigin.y) + cursorY;
-    appState.pickPoint = {static_cast<std::int32_t>(x & 0xFFFF), static_cast<std::int32_t>(y & 0xFFFF)};
+    // The words are signed client coordinates: negative left of and above the client area.
+    appState.pickPoint = {clientOrigin.x + static_cast<std::int16_t>(cursorX),
+                          clientOrigin.y + static_cast<std::int16_t>(cursorY)};
     resample();
 }
 

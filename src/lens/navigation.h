@@ -25,11 +25,12 @@ enum class ScrollRequest : std::uint16_t {
 // display gives 0xFFFFFFFF, which is returned like any colour.
 ColorRef samplePixel(Point at);
 
-// Moves the pick point one pixel, bounded only on the side it moves towards, and resamples.
+// Moves the pick point one pixel, bounded by the virtual screen only on the side it moves towards,
+// and resamples.
 void stepPickPoint(ArrowKey key);
 
-// Sets the pick point from a mouse message's client-coordinate words and the client origin on the
-// screen, reduced to 16 bits per coordinate (the true position for any point in 0..65535), and resamples.
+// Sets the pick point to the cursor's true screen position, from a mouse message's words (signed
+// 16-bit client coordinates) and the client origin on the screen, and resamples.
 void pickPointFromCursor(std::uint16_t cursorX, std::uint16_t cursorY, Point clientOrigin);
 
 // Applies a vertical scroll request (SB_LINEUP 0 .. SB_ENDSCROLL 8, or any other code) to the zoom,

@@ -17,6 +17,13 @@ ColorRef screenPixel(Point at)
     return color;
 }
 
+Rect virtualScreen()
+{
+    const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
+    const int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    return {left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN), top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+}
+
 using MainWindow = LensWindow;
 
 TEST_F(MainWindow, StartsTopmostAtItsSizeAtZoom5WithTheFirstPixelSampled)
@@ -31,6 +38,8 @@ TEST_F(MainWindow, StartsTopmostAtItsSizeAtZoom5WithTheFirstPixelSampled)
     EXPECT_EQ((Point{low, high}), (Point{1, 31}));
     EXPECT_EQ(GetScrollPos(window, SB_VERT), 5);
     EXPECT_EQ(HexColor{appState.customColors[15]}, HexColor{0xFFFFFFFF});
+    EXPECT_EQ(appState.dpi, 96);
+    EXPECT_EQ(appState.screen, virtualScreen());
     // The first sample is the screen's top-left pixel from before the window appeared, which the
     // screen shows again once the window is hidden and the desktop has repainted.
     ShowWindow(window, SW_HIDE);
@@ -67,19 +76,20 @@ TEST_F(MainWindow, DragKeysAndScrollBarMoveTheLensAndRepaintItWithoutErasing)
         {"a drag step", WM_MOUSEMOVE, MK_LBUTTON, at(20, 30), {320, 230}, 5, true, true},
         {"left of the client area", WM_MOUSEMOVE, MK_LBUTTON, at(-5, 16), {295, 216}, 5, true, true},
         {"above it", WM_MOUSEMOVE, MK_LBUTTON, at(10, -1), {310, 199}, 5, true, true},
-        {"left of the primary screen", WM_MOUSEMOVE, MK_LBUTTON, at(-350, 16), {65486, 216}, 5, true, true},
-        {"released outside", WM_LBUTTONUP, 0, at(-350, 16), {65486, 216}, 5, false, false},
-        {"moves after the release", WM_MOUSEMOVE, 0, at(20, 30), {65486, 216}, 5, false, false},
-        {"a press left of the lens", WM_LBUTTONDOWN, MK_LBUTTON, at(-5, 10), {65486, 216}, 5, false, false},
-        {"a press below it", WM_LBUTTONDOWN, MK_LBUTTON, at(10, 115), {65486, 216}, 5, false, false},
-        {"Home is no arrow", WM_KEYDOWN, VK_HOME, 1, {65486, 216}, 5, false, false},
-        {"one pixel left, whatever the repeat count", WM_KEYDOWN, VK_LEFT, 0x00050001, {65485, 216}, 5, true, false},
-        {"one pixel down", WM_KEYDOWN, VK_DOWN, 1, {65485, 217}, 5, true, false},
-        {"Select is no arrow", WM_KEYDOWN, VK_SELECT, 1, {65485, 217}, 5, false, false},
-        {"a line down", WM_VSCROLL, SB_LINEDOWN, 0, {65485, 217}, 6, true, false},
-        {"the thumb dragged", WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 9), 0, {65485, 217}, 9, true, false},
-        {"and released where it was", WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 9), 0, {65485, 217}, 9, false, false},
-        {"a line up", WM_VSCROLL, SB_LINEUP, 0, {65485, 217}, 8, true, false},
+        {"left of the screen", WM_MOUSEMOVE, MK_LBUTTON, at(-350, 16), {-50, 216}, 5, true, true},
+        {"released outside", WM_LBUTTONUP, 0, at(-350, 16), {-50, 216}, 5, false, false},
+        {"moves after the release", WM_MOUSEMOVE, 0, at(20, 30), {-50, 216}, 5, false, false},
+        {"a press left of the lens", WM_LBUTTONDOWN, MK_LBUTTON, at(-5, 10), {-50, 216}, 5, false, false},
+        {"a press below it", WM_LBUTTONDOWN, MK_LBUTTON, at(10, 115), {-50, 216}, 5, false, false},
+        {"Home is no arrow", WM_KEYDOWN, VK_HOME, 1, {-50, 216}, 5, false, false},
+        {"back to the screen's edge", WM_KEYDOWN, VK_LEFT, 1, {0, 216}, 5, true, false},
+        {"one pixel right, whatever the repeat count", WM_KEYDOWN, VK_RIGHT, 0x00050001, {1, 216}, 5, true, false},
+        {"one pixel down", WM_KEYDOWN, VK_DOWN, 1, {1, 217}, 5, true, false},
+        {"Select is no arrow", WM_KEYDOWN, VK_SELECT, 1, {1, 217}, 5, false, false},
+        {"a line down", WM_VSCROLL, SB_LINEDOWN, 0, {1, 217}, 6, true, false},
+        {"the thumb dragged", WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 9), 0, {1, 217}, 9, true, false},
+        {"and released where it was", WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 9), 0, {1, 217}, 9, false, false},
+        {"a line up", WM_VSCROLL, SB_LINEUP, 0, {1, 217}, 8, true, false},
     };
     for (const Step& step : steps) {
         SCOPED_TRACE(step.what);
@@ -91,6 +101,7 @@ TEST_F(MainWindow, DragKeysAndScrollBarMoveTheLensAndRepaintItWithoutErasing)
         EXPECT_EQ(GetScrollPos(window, SB_VERT), step.zoom);
         EXPECT_EQ(repaintRequested(), step.repaints);
         EXPECT_EQ(GetCapture() == window, step.dragging);
+        EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, step.dragging ? IDC_CROSS : IDC_ARROW));
         if (!(appState.pickPoint == before)) {
             EXPECT_EQ(HexColor{appState.currentColor}, HexColor{screenPixel(step.pick)});
         }
@@ -120,6 +131,26 @@ TEST_F(MainWindow, ResizingRepaintsTheWholeLensAndSetsTheZoomCeiling)
     EXPECT_EQ(appState.zoom, 20);
     placeClient(300, 200, 100, 0);
     EXPECT_EQ(appState.zoomMax, 1);
+}
+
+TEST_F(MainWindow, DisplayChangesAndDpiChangesReachTheLens)
+{
+    appState.screen = {0, 0, 1, 1};
+    validate();
+    EXPECT_EQ(send(WM_DISPLAYCHANGE, 32, MAKELPARAM(1024, 768)), 0);
+    EXPECT_EQ(appState.screen, virtualScreen());
+    EXPECT_TRUE(repaintRequested());
+    validate();
+    RECT suggested = {40, 50, 40 + 261, 50 + 242};
+    EXPECT_EQ(send(WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested)), 0);
+    EXPECT_EQ(appState.dpi, 144);
+    RECT outer;
+    GetWindowRect(window, &outer);
+    EXPECT_TRUE(EqualRect(&outer, &suggested));
+    LOGFONTA font{};
+    GetObjectA(toObject(appState.valueFont), sizeof font, &font);
+    EXPECT_EQ(font.lfHeight, -20);
+    EXPECT_TRUE(repaintRequested());
 }
 
 TEST_F(MainWindow, PaintGreysCopyWhileTheValueTextIsEmpty)

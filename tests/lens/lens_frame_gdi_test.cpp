@@ -43,8 +43,7 @@ protected:
         appState = AppState{};
         installPlatform(win32Platform());
         appState.desktopWindow = handleOf(GetDesktopWindow());
-        appState.screenWidth = SCREEN_WIDTH;
-        appState.screenHeight = SCREEN_HEIGHT;
+        appState.screen = PRIMARY;
         appState.valueFont = installedPlatform().CreateFontIndirectA(VALUE_FONT);
     }
 
@@ -91,7 +90,7 @@ TEST_F(RealScreen, ValueFontIsBoldWithACharacterHeightOf13)
 
 TEST_F(RealScreen, FramesEqualTheRastersOutsideTheText)
 {
-    RasterPlatform raster(patternScreen(SCREEN_WIDTH, SCREEN_HEIGHT));
+    RasterPlatform raster(screenImage(PRIMARY));
     const GdiObject rasterFont = raster.CreateFontIndirectA(VALUE_FONT);
     const GdiObject gdiFont = appState.valueFont;
     for (const FrameCase& c : FRAME_CASES) {

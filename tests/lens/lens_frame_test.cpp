@@ -1,5 +1,6 @@
-// The geometry of each lens frame, and the frame on the software raster compared pixel for pixel with a
-// model built from the layout's literal positions; the message of a failed copy; the objects given back.
+// The layout at each DPI, the geometry of each lens frame, and the frame on the software raster compared
+// pixel for pixel with a model built from literal positions, on one display and on two; the message of a
+// failed copy; the objects every frame gives back.
 #include "lens/lens_frame.h"
 
 #include <gtest/gtest.h>
@@ -15,6 +16,14 @@
 #include "raster_screen.h"
 
 bool operator==(const LensGeometry& a, const LensGeometry& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+bool operator==(const LensLayout& a, const LensLayout& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+
+std::ostream& operator<<(std::ostream& out, const LensLayout& l)
+{
+    return out << "swatch " << l.swatch.left << ", " << l.swatch.top << ", " << l.swatch.right << ", "
+               << l.swatch.bottom << ", text " << l.valueText.x << ", " << l.valueText.y << " outlined "
+               << l.outline << ", error " << l.errorText.x << ", " << l.errorText.y << ", font " << l.fontHeight;
+}
 
 std::ostream& operator<<(std::ostream& out, const LensGeometry& g)
 {
@@ -31,8 +40,27 @@ constexpr ColorRef CLEAR = 0x01000000;  // a layer's background: no drawn pixel 
 constexpr std::uint32_t INVALID_HANDLE = 6;  // the raster's failing copies report it, as GDI would
 constexpr const char* INVALID_HANDLE_TEXT = "The handle is invalid.";
 
+// The layout in pixels at 96 DPI, and scaled at higher ones: the swatch, the value text's origin and
+// outline, the error text's origin and the value font's character height.
+const std::pair<std::int32_t, LensLayout> LAYOUTS[] = {
+    {96, {{6, 4, 22, 20}, {24, 4}, 1, {7, 24}, 13}},
+    {120, {{8, 5, 28, 25}, {30, 5}, 1, {9, 30}, 16}},
+    {144, {{9, 6, 33, 30}, {36, 6}, 2, {11, 36}, 20}},
+    {192, {{12, 8, 44, 40}, {48, 8}, 2, {14, 48}, 26}},
+};
+
+// Frames on the two displays, whose virtual screen starts at (-640, -120) and leaves places on none.
+const FrameCase TWO_DISPLAY_CASES[] = {
+    {150, 100, 5, {-640, -120}, 0, MODE_HTML, 0x00563412, false, {30, 20, 150, 100, -640, -120, 2, 2}},
+    {150, 100, 5, {-20, 350}, 1, MODE_HTML, 0x00563412, false, {30, 20, 150, 100, -35, 340, 77, 52}},
+    {150, 100, 5, {1023, 767}, 0, MODE_SCREEN_COORDS, 0x00563412, false, {30, 20, 150, 100, 994, 748, 147, 97}},
+    {1700, 60, 1, {0, 0}, 0, MODE_HTML, 0x00563412, false, {1700, 60, 1700, 60, -676, -30, 676, 30}},
+};
+
 class LensFrame : public RasterScreen {
 protected:
+    using RasterScreen::RasterScreen;
+
     void SetUp() override
     {
         RasterScreen::SetUp();
@@ -76,26 +104,31 @@ protected:
     }
 
     // The frame as the window must show it, each pixel from the topmost layer that covers it.
-    RasterImage expectedFrame(const FrameCase& c, const std::string& message)
+    RasterImage expectedFrame(const FrameCase& c, const std::string& message, const LensLayout& layout = LAYOUTS[0].second)
     {
         const LensGeometry& g = c.geometry;
+        const Rect& swatch = layout.swatch;
+        const std::int32_t o = layout.outline;
         const GdiObject systemFont = raster.GetStockObject(win32::STOCK_SYSTEM_FONT);
-        const RasterImage error = textLayer(c, systemFont, c.copyFails ? message : "", {{{7, 24}, RED}}, true);
+        const RasterImage error = textLayer(c, systemFont, c.copyFails ? message : "", {{layout.errorText, RED}}, true);
         const std::string text = formatValueText(c.color, c.invert, c.pick, c.zoom, c.mode).chars;
-        const RasterImage value = textLayer(
-            c, appState.valueFont, text, {{{23, 3}, WHITE}, {{23, 5}, WHITE}, {{25, 3}, WHITE}, {{25, 5}, WHITE}, {{24, 4}, 0}},
-            false);
+        const Point at = layout.valueText;
+        const RasterImage value = textLayer(c, appState.valueFont, text,
+                                            {{{at.x - o, at.y - o}, WHITE}, {{at.x - o, at.y + o}, WHITE},
+                                             {{at.x + o, at.y - o}, WHITE}, {{at.x + o, at.y + o}, WHITE}, {at, 0}},
+                                            false);
         RasterImage frame(c.clientWidth, c.clientHeight);
         for (std::int32_t y = 0; y < frame.height; ++y) {
             for (std::int32_t x = 0; x < frame.width; ++x) {
                 // Each screen pixel as a zoom x zoom cell; beyond the screen, or when the copy fails, black.
-                const ColorRef pixel = screenPixel({g.sourceX + x / c.zoom, g.sourceY + y / c.zoom});
+                const ColorRef pixel = screenPixel({g.sourceX + x / c.zoom, g.sourceY + y / c.zoom}, screen);
                 ColorRef shown = c.copyFails || pixel == 0xFFFFFFFF ? 0 : c.invert != 0 ? inverseRgb(pixel) : pixel;
                 shown = error.at(x, y) != CLEAR ? error.at(x, y) : shown;
                 shown = (y == g.crossY) != (x == g.crossX) ? inverseRgb(shown) : shown;  // the crossing twice
-                const bool swatchRing = x == 6 || x == 21 || y == 4 || y == 19;
-                const ColorRef swatch = swatchRing ? 0 : c.invert != 0 ? inverseRgb(c.color) : c.color;
-                shown = x >= 6 && x < 22 && y >= 4 && y < 20 ? swatch : value.at(x, y) != CLEAR ? value.at(x, y) : shown;
+                const bool ring = x == swatch.left || x == swatch.right - 1 || y == swatch.top || y == swatch.bottom - 1;
+                const ColorRef fill = ring ? 0 : c.invert != 0 ? inverseRgb(c.color) : c.color;
+                const bool inSwatch = inside(swatch, {x, y});
+                shown = inSwatch ? fill : value.at(x, y) != CLEAR ? value.at(x, y) : shown;
                 frame.at(x, y) = x == 0 || y == 0 || x == frame.width - 1 || y == frame.height - 1 ? 0 : shown;
             }
         }
@@ -117,16 +150,55 @@ void expectSameImage(const RasterImage& actual, const RasterImage& expected)
     EXPECT_EQ(mismatches, 0);
 }
 
+TEST(LensLayoutFor, Is96DpiPixelsScaledToTheDpi)
+{
+    for (const auto& [dpi, layout] : LAYOUTS) {
+        EXPECT_EQ(lensLayoutFor(dpi), layout) << dpi << " DPI";
+        EXPECT_EQ(valueFontFor(dpi).height, -layout.fontHeight) << "a negative height: the character height";
+    }
+}
+
 TEST(ComputeLensGeometry, CellsSourceAndCrossHair)
 {
     for (const FrameCase& c : FRAME_CASES) {
-        EXPECT_EQ(computeLensGeometry(c.clientWidth, c.clientHeight, c.zoom, c.pick, 1024, 768), c.geometry) << c;
+        EXPECT_EQ(computeLensGeometry(c.clientWidth, c.clientHeight, c.zoom, c.pick, PRIMARY), c.geometry) << c;
+    }
+    for (const FrameCase& c : TWO_DISPLAY_CASES) {
+        EXPECT_EQ(computeLensGeometry(c.clientWidth, c.clientHeight, c.zoom, c.pick, TWO_DISPLAYS), c.geometry) << c;
     }
 }
 
 TEST_F(LensFrame, EveryPixelIsWhereTheLayoutPutsIt)
 {
     for (const FrameCase& c : FRAME_CASES) {
+        SCOPED_TRACE(testing::Message() << c);
+        apply(c);
+        expectSameImage(compose(c.clientWidth, c.clientHeight), expectedFrame(c, INVALID_HANDLE_TEXT));
+    }
+}
+
+// The layout scales with the DPI; the cells stay zoom x zoom device pixels.
+TEST_F(LensFrame, FramesAtHigherDpisScaleTheLayoutButNotTheCells)
+{
+    for (const auto& [dpi, layout] : LAYOUTS) {
+        for (const FrameCase& c : {FRAME_CASES[0], FRAME_CASES[std::size(FRAME_CASES) - 2]}) {
+            SCOPED_TRACE(testing::Message() << dpi << " DPI, " << c);
+            apply(c);
+            appState.dpi = dpi;
+            expectSameImage(compose(c.clientWidth, c.clientHeight), expectedFrame(c, INVALID_HANDLE_TEXT, layout));
+        }
+    }
+}
+
+class LensFrameOnTwoDisplays : public LensFrame {
+protected:
+    LensFrameOnTwoDisplays() : LensFrame(TWO_DISPLAYS) {}
+};
+
+// The copy reaches the left display and the places on no display, which it leaves black.
+TEST_F(LensFrameOnTwoDisplays, EveryPixelIsWhereTheLayoutPutsIt)
+{
+    for (const FrameCase& c : TWO_DISPLAY_CASES) {
         SCOPED_TRACE(testing::Message() << c);
         apply(c);
         expectSameImage(compose(c.clientWidth, c.clientHeight), expectedFrame(c, INVALID_HANDLE_TEXT));

@@ -1,4 +1,4 @@
-// The navigation rules on the raster's pattern screen, where every resample can be traced to its
+// The navigation rules on two displays of the test pattern, where every resample can be traced to its
 // point: arrow steps, cursor positions, scroll requests, the zoom ceiling and fitting the window.
 #include "lens/navigation.h"
 
@@ -11,8 +11,12 @@ std::ostream& operator<<(std::ostream& out, Point p) { return out << '(' << p.x 
 
 namespace {
 
-// Every rule that reads the screen gives its context back.
+// On a display left of the primary one; every rule that reads the screen gives its context back.
 class Navigation : public RasterScreen {
+public:
+    Navigation() : RasterScreen(TWO_DISPLAYS) {}
+
+private:
     std::size_t objectsBefore = raster.liveObjectCount();
     void TearDown() override { EXPECT_EQ(raster.liveObjectCount(), objectsBefore) << "a screen context was kept"; }
 };
@@ -21,10 +25,11 @@ TEST_F(Navigation, StepPickPointMovesOnePixelBoundedOnTheSideItMovesAndResamples
 {
     struct StepCase { Point start; ArrowKey key; Point expected; };
     const StepCase cases[] = {
-        {{1, 5}, ArrowKey::Left, {0, 5}},
-        {{0, 5}, ArrowKey::Left, {0, 5}},
-        {{5, 0}, ArrowKey::Up, {5, 0}},
+        {{-639, 5}, ArrowKey::Left, {-640, 5}},
+        {{-640, 5}, ArrowKey::Left, {-640, 5}},   // the virtual screen's left edge, on the left display
+        {{-5, -120}, ArrowKey::Up, {-5, -120}},
         {{10, 65000}, ArrowKey::Up, {10, 64999}},
+        {{10, 0}, ArrowKey::Up, {10, -1}},         // on no display: the failure value
         {{1021, 5}, ArrowKey::Right, {1022, 5}},
         {{1023, 5}, ArrowKey::Right, {1023, 5}},
         {{65000, 10}, ArrowKey::Right, {1023, 10}},  // beyond the screen after a drag: back to the edge,
@@ -38,24 +43,25 @@ TEST_F(Navigation, StepPickPointMovesOnePixelBoundedOnTheSideItMovesAndResamples
         appState.currentColor = 0x00ABCDEF;
         stepPickPoint(c.key);
         EXPECT_EQ(appState.pickPoint, c.expected) << "from " << c.start;
-        EXPECT_EQ(HexColor{appState.currentColor}, HexColor{screenPixel(c.expected)}) << "from " << c.start;
+        EXPECT_EQ(HexColor{appState.currentColor}, HexColor{screenPixel(c.expected, TWO_DISPLAYS)}) << "from " << c.start;
     }
 }
 
 TEST_F(Navigation, PickPointFromCursorIsTheScreenPositionModulo65536)
 {
-    struct CursorCase { std::uint16_t cursorX, cursorY; Point clientOrigin; Point expected; };
-    const CursorCase cases[] = {
+    struct CursorCase { std::uint16_t cursorX, cursorY; Point clientOrigin, expected; };
+    const CursorCase cases[] = {  // the words are signed 16-bit client coordinates
         {50, 60, {300, 200}, {350, 260}},
-        {0xFFFB, 0x0010, {300, 200}, {295, 216}},  // 5 pixels left of the client area
-        {0x0010, 0xFFFF, {300, 200}, {316, 199}},  // 1 pixel above it
-        {50, 60, {-100, 0}, {65486, 60}},          // a display left of the primary one
-        {0xFFFF, 0xFFFF, {0x7FFFFFFF, 0x7FFFFFFF}, {0xFFFE, 0xFFFE}},  // no signed overflow
+        {0xFFFB, 0x0010, {300, 200}, {295, 216}},  // left of the client area
+        {0x0010, 0xFFFF, {300, 200}, {316, 199}},  // above it
+        {0xFEA2, 0xFF38, {300, 200}, {-50, 0}},    // left of and above it, on the left display
+        {50, 60, {-400, -100}, {-350, -40}},       // a window on the left display
+        {0x8000, 0x7FFF, {0, 0}, {-32768, 32767}},
     };
     for (const CursorCase& c : cases) {
         pickPointFromCursor(c.cursorX, c.cursorY, c.clientOrigin);
         EXPECT_EQ(appState.pickPoint, c.expected) << "cursor " << c.cursorX << ", " << c.cursorY;
-        EXPECT_EQ(HexColor{appState.currentColor}, HexColor{screenPixel(c.expected)});
+        EXPECT_EQ(HexColor{appState.currentColor}, HexColor{screenPixel(c.expected, TWO_DISPLAYS)});
     }
 }
 

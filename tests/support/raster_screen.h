@@ -1,5 +1,5 @@
-// A fixture whose platform is the software raster over a 1024 x 768 screen of the test pattern, so
-// that every pixel the rules copy or sample can be traced to its place.
+// Fixtures whose platform is the software raster over screens of the test pattern, so that every
+// pixel the rules copy or sample can be traced to its place: one display, or two side by side.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -10,35 +10,49 @@
 
 inline constexpr std::int32_t SCREEN_WIDTH = 1024;
 inline constexpr std::int32_t SCREEN_HEIGHT = 768;
+inline constexpr Rect PRIMARY = {0, 0, SCREEN_WIDTH, SCREEN_HEIGHT};
+// A second display left of the primary and 120 pixels higher. The virtual screen around the two also
+// holds places on no display: below the left one and above the primary.
+inline constexpr Rect LEFT_DISPLAY = {-640, -120, 0, 360};
+inline constexpr Rect TWO_DISPLAYS = {-640, -120, SCREEN_WIDTH, SCREEN_HEIGHT};
 
-inline RasterImage patternScreen(std::int32_t width, std::int32_t height)
+inline bool inside(const Rect& rect, Point at)
 {
-    RasterImage screen(width, height);
-    for (std::int32_t y = 0; y < height; ++y) {
-        for (std::int32_t x = 0; x < width; ++x) {
-            screen.at(x, y) = patternColorAt(x, y);
+    return at.x >= rect.left && at.y >= rect.top && at.x < rect.right && at.y < rect.bottom;
+}
+
+// What a pixel read gives at a point of the virtual screen PRIMARY or TWO_DISPLAYS: the pattern on a
+// display, 0xFFFFFFFF on none.
+inline ColorRef screenPixel(Point at, const Rect& screen = PRIMARY)
+{
+    const bool onLeftDisplay = screen == TWO_DISPLAYS && inside(LEFT_DISPLAY, at);
+    return inside(PRIMARY, at) || onLeftDisplay ? patternColorAt(at.x, at.y) : 0xFFFFFFFF;
+}
+
+inline RasterImage screenImage(const Rect& screen)
+{
+    RasterImage image(screen.right - screen.left, screen.bottom - screen.top);
+    for (std::int32_t y = 0; y < image.height; ++y) {
+        for (std::int32_t x = 0; x < image.width; ++x) {
+            image.at(x, y) = screenPixel({screen.left + x, screen.top + y}, screen);
         }
     }
-    return screen;
+    return image;
 }
 
-// What a pixel read gives at a screen point: the pattern, or 0xFFFFFFFF on no display.
-inline ColorRef screenPixel(Point at)
-{
-    const bool onScreen = at.x >= 0 && at.y >= 0 && at.x < SCREEN_WIDTH && at.y < SCREEN_HEIGHT;
-    return onScreen ? patternColorAt(at.x, at.y) : 0xFFFFFFFF;
-}
-
+// The raster over a virtual screen, installed as the platform, and the lens's state on it.
 class RasterScreen : public testing::Test {
 protected:
-    RasterPlatform raster{patternScreen(SCREEN_WIDTH, SCREEN_HEIGHT)};
+    explicit RasterScreen(const Rect& screen = PRIMARY) : raster(screenImage(screen), {screen.left, screen.top}), screen(screen) {}
 
     void SetUp() override
     {
         appState = AppState{};
         installPlatform(raster);
         appState.desktopWindow = raster.desktopWindow();
-        appState.screenWidth = SCREEN_WIDTH;
-        appState.screenHeight = SCREEN_HEIGHT;
+        appState.screen = screen;
     }
+
+    RasterPlatform raster;
+    const Rect screen;
 };

@@ -54,6 +54,7 @@ struct RasterPlatform::Surface : Object {
     Bitmap* bitmap = nullptr;
     Font* font = nullptr;
     bool showsScreen = false;
+    Point origin = {0, 0};  // the surface point of the image's first pixel: the virtual screen's corner
     std::unique_ptr<RasterImage> ownImage;
     int mix = MIX_COPY_PEN;
     int backgroundMode = BACKGROUND_OPAQUE;
@@ -80,9 +81,11 @@ struct RasterPlatform::Surface : Object {
     }
 };
 
-RasterPlatform::RasterPlatform(RasterImage screen)
+RasterPlatform::RasterPlatform(RasterImage screen, Point origin)
     : screenImage(std::move(screen)),
-      desktop{{0, 0, screenImage.width, screenImage.height}, {0, 0, screenImage.width, screenImage.height}},
+      screenOrigin(origin),
+      desktop{{origin.x, origin.y, origin.x + screenImage.width, origin.y + screenImage.height},
+              {origin.x, origin.y, origin.x + screenImage.width, origin.y + screenImage.height}},
       stockBlackBrush(std::make_unique<Brush>()),
       stockSystemFont(std::make_unique<Font>()),
       stockBitmap(std::make_unique<Bitmap>())
@@ -158,6 +161,7 @@ SurfaceHandle RasterPlatform::GetWindowDC(WindowHandle window)
     Surface& screen = newSurface();
     screen.image = &screenImage;
     screen.showsScreen = true;
+    screen.origin = screenOrigin;
     return handle<SurfaceHandle>(&screen);
 }
 
@@ -270,7 +274,10 @@ bool RasterPlatform::DeleteObject(GdiObject object)
 ColorRef RasterPlatform::GetPixel(SurfaceHandle surfaceHandle, std::int32_t x, std::int32_t y)
 {
     Surface* const surface = surfaceOf(surfaceHandle);
-    return surface != nullptr && surface->image->contains(x, y) ? surface->image->at(x, y) : 0xFFFFFFFF;
+    if (surface == nullptr || !surface->image->contains(x - surface->origin.x, y - surface->origin.y)) {
+        return 0xFFFFFFFF;
+    }
+    return surface->image->at(x - surface->origin.x, y - surface->origin.y);
 }
 
 bool RasterPlatform::copyPixels(SurfaceHandle targetHandle, Rect to, SurfaceHandle sourceHandle, Rect from,
@@ -304,17 +311,20 @@ bool RasterPlatform::copyPixels(SurfaceHandle targetHandle, Rect to, SurfaceHand
     if (isEmpty(area)) {
         return true;
     }
+    // A screen pixel of 0xFFFFFFFF lies on no display, and is left alone like one off the screen.
     std::vector<std::int32_t> sourceColumns;
     for (std::int32_t x = area.left; x < area.right; ++x) {
-        sourceColumns.push_back(static_cast<std::int32_t>(from.left + (x - to.left) * sourceWidth / width));
+        sourceColumns.push_back(
+            static_cast<std::int32_t>(from.left - source->origin.x + (x - to.left) * sourceWidth / width));
     }
     const RasterImage& pixels = *source->image;
     for (std::int32_t y = area.top; y < area.bottom; ++y) {
-        const auto sourceY = static_cast<std::int32_t>(from.top + (y - to.top) * sourceHeight / height);
+        const auto sourceY =
+            static_cast<std::int32_t>(from.top - source->origin.y + (y - to.top) * sourceHeight / height);
         ColorRef* row = &target->image->at(0, y);
         for (std::int32_t x = area.left; x < area.right; ++x) {
             const std::int32_t sourceX = sourceColumns[static_cast<std::size_t>(x - area.left)];
-            if (pixels.contains(sourceX, sourceY)) {
+            if (pixels.contains(sourceX, sourceY) && pixels.at(sourceX, sourceY) != 0xFFFFFFFF) {
                 const ColorRef pixel = pixels.at(sourceX, sourceY);
                 row[x] = rop == win32::NOT_SOURCE_COPY ? inverseRgb(pixel) : pixel;
             }

@@ -29,7 +29,8 @@ public:
     static constexpr std::int32_t TEXT_CELL_HEIGHT = 9;
     static std::int32_t textCellWidth(bool bold) { return bold ? 7 : 6; }
 
-    explicit RasterPlatform(RasterImage screen);
+    // screen holds the virtual screen's pixels from origin on; those of 0xFFFFFFFF lie on no display.
+    explicit RasterPlatform(RasterImage screen, Point origin = {0, 0});
     ~RasterPlatform();
 
     WindowHandle desktopWindow() { return handle<WindowHandle>(&desktop); }
@@ -106,6 +107,7 @@ private:
     bool copyPixels(SurfaceHandle target, Rect to, SurfaceHandle source, Rect from, std::uint32_t rop);
 
     RasterImage screenImage;
+    Point screenOrigin;
     Window desktop;
     std::vector<std::unique_ptr<Window>> windows;
     std::map<const void*, std::unique_ptr<Object>> objects;  // bitmaps, fonts and surfaces alive
