@@ -1,12 +1,14 @@
 #!/bin/sh
 # Installs what building and testing the picker needs on a Debian machine: the native and MinGW-w64
-# toolchains, Wine, Xvfb, the test tools and a Japanese locale and font.
+# toolchains, Wine, Xvfb and an X server with two dummy displays, the test tools and a Japanese locale
+# and font.
 # Idempotent and silent when everything is present; needs root (or sudo) only when something is missing.
 set -eu
 
 packages="cmake g++ make libgtest-dev libbenchmark-dev
 g++-mingw-w64-i686 binutils-mingw-w64-i686 mingw-w64-i686-dev
-wine wine32:i386 wine64 xvfb xdotool xclip x11-utils xauth imagemagick fonts-ipafont-gothic locales"
+wine wine32:i386 wine64 xvfb xdotool xclip x11-utils xauth imagemagick fonts-ipafont-gothic locales
+xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils"
 
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"

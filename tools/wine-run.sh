@@ -3,6 +3,7 @@
 # Usage: wine-run.sh PREFIX PROGRAM [ARGS...]; the program's exit code is passed through.
 # Programs of the prefix share one virtual desktop (WINE_DESKTOP_SIZE when the prefix is made,
 # 1024x768 by default): Windows-like captions and z-order, and no waits on an absent window manager.
+# WINE_DESKTOP_SIZE=none makes a prefix without one, whose windows lie on the X server's displays.
 set -eu
 prefix=$1
 shift
@@ -14,8 +15,10 @@ if [ ! -f "$prefix/.ready" ]; then
     flock -o "$prefix.lock" sh -c '
         [ -f "$WINEPREFIX/.ready" ] && exit 0
         wineboot --init >/dev/null 2>&1
-        wine reg add "HKCU\\Software\\Wine\\Explorer" /v Desktop /d Default /f >/dev/null 2>&1
-        wine reg add "HKCU\\Software\\Wine\\Explorer\\Desktops" /v Default /d "${WINE_DESKTOP_SIZE:-1024x768}" /f >/dev/null 2>&1
+        if [ "${WINE_DESKTOP_SIZE:-}" != none ]; then
+            wine reg add "HKCU\\Software\\Wine\\Explorer" /v Desktop /d Default /f >/dev/null 2>&1
+            wine reg add "HKCU\\Software\\Wine\\Explorer\\Desktops" /v Default /d "${WINE_DESKTOP_SIZE:-1024x768}" /f >/dev/null 2>&1
+        fi
         touch "$WINEPREFIX/.ready"'
 fi
 exec wine "$@"

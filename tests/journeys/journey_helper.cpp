@@ -10,22 +10,25 @@
 
 namespace {
 
-// "pattern": a borderless window over the whole screen whose every pixel encodes its own place.
+// "pattern": a borderless window over the whole virtual screen, every display included, whose every
+// pixel encodes its own place.
 int showPattern()
 {
-    const int width = GetSystemMetrics(SM_CXSCREEN);
-    const int height = GetSystemMetrics(SM_CYSCREEN);
+    const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
+    const int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    const int width = GetSystemMetrics(SM_CXVIRTUALSCREEN);
+    const int height = GetSystemMetrics(SM_CYVIRTUALSCREEN);
     BITMAPINFO info = {{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
     DWORD* pixels = nullptr;  // 0x00RRGGBB, rows top-down
     const HBITMAP bitmap =
         CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&pixels), nullptr, 0);
     for (int i = 0; i < width * height; ++i) {
-        const ColorRef color = patternColorAt(i % width, i / width);
+        const ColorRef color = patternColorAt(left + i % width, top + i / width);
         pixels[i] = redOf(color) << 16 | greenOf(color) << 8 | blueOf(color);
     }
     // A static control shows the bitmap: no window class or painting of our own.
-    const HWND window = CreateWindowExA(0, "STATIC", "Test pattern", WS_POPUP | WS_VISIBLE | SS_BITMAP, 0, 0, width,
-                                        height, nullptr, nullptr, nullptr, nullptr);
+    const HWND window = CreateWindowExA(0, "STATIC", "Test pattern", WS_POPUP | WS_VISIBLE | SS_BITMAP, left, top,
+                                        width, height, nullptr, nullptr, nullptr, nullptr);
     SendMessageA(window, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {

@@ -1,0 +1,74 @@
+# The journeys' shared hands and eyes: checks, bounded waits, the helper's reports, keys, drags,
+# copies and screenshots, for a Wine prefix and a built program. Sourced by a journey with BIN_DIR and
+# WINE_PREFIX as its arguments and LANG and WINE_DESKTOP_SIZE set; summary ends the journey.
+set -u
+bin=$(realpath "$1")
+prefix=$(realpath -m "$2")  # Wine takes absolute prefixes only
+wine_run=$(cd "$(dirname "$0")/../.." && pwd)/tools/wine-run.sh
+export LANG WINE_DESKTOP_SIZE
+checks=0
+failed=0
+trap 'WINEPREFIX="$prefix" wineserver -k >/dev/null 2>&1' EXIT
+trap 'exit 1' INT TERM
+
+# --- checks and waits ---------------------------------------------------------------------------
+
+check() {  # check NAME EXPECTED ACTUAL
+    checks=$((checks + 1))
+    [ "$2" = "$3" ] && echo "ok    $1" && return
+    echo "FAIL  $1: expected '$2', got '$3'" && failed=$((failed + 1))
+}
+
+# Runs a command until it succeeds, at most 50 times in about ten seconds.
+eventually() {
+    tries=50
+    until "$@"; do
+        [ $((tries -= 1)) -gt 0 ] && sleep 0.2 || return 1
+    done
+}
+
+start() { "$wine_run" "$prefix" "$bin/$1" ${2:+"$2"} >/dev/null 2>&1 & }  # its pid is then $!
+
+# journey_helper.exe answers in shell assignments: count=N visible windows (the pickers for "lens",
+# that class for "window CLASS") and the first one's title and place as lens_* or window_*.
+helper() { timeout "${limit:-60}" "$wine_run" "$prefix" "$bin/journey_helper.exe" "$@" 2>/dev/null | tr -d '\r'; }
+shows() {  # shows N lens | shows N window CLASS
+    count=
+    eval "$(helper "$2" ${3:+"$3"})"
+    [ "$count" = "$1" ]
+}
+
+# --- the user's hands and eyes ------------------------------------------------------------------
+
+# Each window of the Wine desktop is an X window, and with no window manager X sends keys to the one
+# under the pointer: keys go to the picker's X window, as a window manager sends them to the active one.
+# They are typed through XTEST: keys sent to a window (xdotool's way after a search) left the chart
+# dialog deaf to clicks.
+keys() { xdotool windowfocus "$(xdotool search --limit 1 --name '^Qen Color Picker$')" key --delay 60 "$@" sleep 0.3; }
+
+# copy_after [KEYS...]: the keys, then Ctrl+C; prints the copied text once it has replaced the empty
+# text put on the clipboard first, since Wine hands the text to X a moment after the copy. The xclip
+# that serves the empty text ends after one reader, or when the copy takes the clipboard.
+copy_arrived() { copy=$(timeout 5 xclip -o -selection clipboard 2>/dev/null) && [ -n "$copy" ]; }
+copy_after() {
+    xclip -i -loops 1 -selection clipboard /dev/null >/dev/null 2>&1
+    keys "$@" ctrl+c
+    eventually copy_arrived && echo "$copy"
+}
+
+# drag_to X Y: presses in the lens (at $grip), moves to (X, Y) and releases there.
+drag_to() { xdotool mousemove $grip mousedown 1 sleep 0.05 mousemove "$1" "$2" sleep 0.05 mouseup 1; }
+
+# screen X Y WIDTH HEIGHT: the colours of a rectangle of the screen now, #RRGGBB, one a line, row by
+# row; runs X Y WIDTH HEIGHT: the lengths of its runs of one colour.
+screen() { import -window root -crop "$3x$4+$1+$2" -depth 8 txt:- 2>/dev/null | grep -o '#[0-9A-F]\{6\}'; }
+runs() { screen "$@" | uniq -c | awk '{ print $1 }'; }
+
+# The test pattern's colour at a screen point (tests/support/pattern_color.h) in HTML notation.
+pattern_html() { printf '#%02X%02X%02X' $(($1 & 255)) $(($2 & 255)) $(((($1 >> 8) & 15) | ((($2 >> 8) & 15) << 4))); }
+inverse_html() { printf '#%06X' $((0xFFFFFF ^ 0x${1#\#})); }
+
+summary() {
+    echo "$((checks - failed)) passed, $failed failed"
+    [ "$failed" -eq 0 ]
+}
