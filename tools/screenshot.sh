@@ -1,6 +1,6 @@
 #!/bin/sh
-# Takes the README's picture: the picker over the test pattern, zoomed in on a point, with its View
-# menu open, on a Japanese Wine desktop whose menu font falls back to IPA Gothic. Writes docs/screenshot.png.
+# Takes the README's and the read-me's picture: the picker over the test pattern, zoomed in on a point,
+# with its View menu open, on a Japanese Wine desktop whose menu font falls back to IPA Gothic.
 . "$(dirname "$0")/common.sh"
 build_preset windows ormelin journey_helper >/dev/null
 
@@ -35,4 +35,13 @@ XVFB_SCREEN=1024x768x24 tools/with-xvfb.sh sh -c '
     import -window root -crop 360x230+0+0 +repage "$1.menu.png"
     convert "$1.lens.png" "$1.menu.png" -background white -gravity north -splice 0x0 +append "$0/docs/screenshot.png"
 ' "$root" "$prefix"
-echo "wrote docs/screenshot.png"
+# The read-me carries the same picture within itself.
+python3 - "$root/docs" <<'EOF_PYTHON'
+import base64, re, sys
+png = base64.b64encode(open(sys.argv[1] + '/screenshot.png', 'rb').read()).decode()
+path = sys.argv[1] + '/ormelin.html'
+html = open(path, encoding='utf-8').read()
+html = re.sub(r'data:image/png;base64,[A-Za-z0-9+/=]*', 'data:image/png;base64,' + png, html, count=1)
+open(path, 'w', encoding='utf-8').write(html)
+EOF_PYTHON
+echo "wrote docs/screenshot.png and its copy in docs/ormelin.html"
