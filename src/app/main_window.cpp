@@ -14,6 +14,10 @@
 
 namespace {
 
+// GetDpiForWindow where the system has it (Windows 10 from 1607 on), looked up once at start-up.
+const auto getDpiForWindow = reinterpret_cast<UINT(WINAPI*)(HWND)>(
+    reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
+
 constexpr DWORD MAIN_WINDOW_STYLE = WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_VSCROLL;
 constexpr int MAIN_WINDOW_WIDTH = 174;
 constexpr int MAIN_WINDOW_HEIGHT = 161;
@@ -216,9 +220,6 @@ HWND createMainWindow(HINSTANCE instance)
 
 std::int32_t windowDpi(HWND window)
 {
-    using GetDpiForWindowCall = UINT(WINAPI*)(HWND);
-    static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowCall>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
     if (getDpiForWindow != nullptr) {
         return static_cast<std::int32_t>(getDpiForWindow(window));
     }
