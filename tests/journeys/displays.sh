@@ -48,9 +48,9 @@ lens_source() {
 # Wine learns the displays, and 144 DPI, as it starts.
 lay_out 800 600
 "$wine_run" "$prefix" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
-start journey_helper.exe pattern
+start "$bin/journey_helper.exe" pattern
 eventually shows 1 window Static || { echo "FAIL  the test pattern did not appear"; exit 1; }
-start ormelin.exe
+start "$picker"
 find_lens || { echo "FAIL  the picker did not appear"; exit 1; }
 
 # At 144 DPI the first window and the swatch are half as large again, the value text is higher, and the

@@ -1,10 +1,12 @@
 # The journeys' shared hands and eyes: checks, bounded waits, the helper's reports, keys, drags,
-# copies and screenshots, for a Wine prefix and a built program. Sourced by a journey with BIN_DIR and
-# WINE_PREFIX as its arguments and LANG and WINE_DESKTOP_SIZE set; summary ends the journey.
+# copies and screenshots, for a Wine prefix and a built program. Sourced by a journey with BIN_DIR (the
+# helper's) and WINE_PREFIX as its arguments and LANG and WINE_DESKTOP_SIZE set; PICKER names another
+# ormelin.exe than the one in BIN_DIR, wine_run another wine-run.sh. summary ends the journey.
 set -u
 bin=$(realpath "$1")
 prefix=$(realpath -m "$2")  # Wine takes absolute prefixes only
-wine_run=$(cd "$(dirname "$0")/../.." && pwd)/tools/wine-run.sh
+picker=${PICKER:-$bin/ormelin.exe}
+wine_run=${wine_run:-$(cd "$(dirname "$0")/../.." && pwd)/tools/wine-run.sh}
 export LANG WINE_DESKTOP_SIZE
 checks=0
 failed=0
@@ -27,7 +29,7 @@ eventually() {
     done
 }
 
-start() { "$wine_run" "$prefix" "$bin/$1" ${2:+"$2"} >/dev/null 2>&1 & }  # its pid is then $!
+start() { "$wine_run" "$prefix" "$@" >/dev/null 2>&1 & }  # start PROGRAM [ARGS...]; its pid is then $!
 
 # journey_helper.exe answers in shell assignments: count=N visible windows (the pickers for "lens",
 # that class for "window CLASS") and the first one's title and place as lens_* or window_*.

@@ -10,9 +10,9 @@ WINE_DESKTOP_SIZE=1024x768
 # --- the journeys -------------------------------------------------------------------------------
 
 # The pattern is shown by a static control, the desktop's only top-level one.
-start journey_helper.exe pattern
+start "$bin/journey_helper.exe" pattern
 eventually shows 1 window Static || { echo "FAIL  the test pattern did not appear"; exit 1; }
-start ormelin.exe
+start "$picker"
 first=$!
 eventually shows 1 lens || { echo "FAIL  the picker did not appear"; exit 1; }
 grip="$((lens_x + 30)) $((lens_y + 70))"
@@ -77,7 +77,7 @@ check "About closed" 0 "$count"
 
 # A second copy runs beside the first; $! is its pid. Once it is killed no window is active: a click
 # on the first's caption makes it the window the keys go to again.
-start ormelin.exe
+start "$picker"
 eventually shows 2 lens
 check "two lenses" 2 "$count"
 kill $!
