@@ -1,6 +1,9 @@
 // The journeys' helper inside the Wine desktop: shows the test pattern full-screen, reports the
-// picker's windows as shell assignments (the journeys eval them), and drives the soak.
+// picker's windows as shell assignments (the journeys eval them), drives the soak and records what
+// the shell is asked to open.
 #include <windows.h>
+
+#include <shellapi.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -93,6 +96,23 @@ int soak(int steps)
     return 0;
 }
 
+// "record FILE WHAT": appends WHAT to FILE as a line of UTF-8, for the shell to call in place of a
+// browser: what F1 and the home page ask the shell to open.
+int record()
+{
+    int count = 0;
+    wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+    char line[1024] = {};
+    WideCharToMultiByte(CP_UTF8, 0, count > 3 ? arguments[3] : L"", -1, line, sizeof line - 1, nullptr, nullptr);
+    FILE* file = _wfopen(count > 2 ? arguments[2] : L"", L"ab");
+    if (file != nullptr) {
+        std::fprintf(file, "%s\n", line);
+        std::fclose(file);
+    }
+    LocalFree(arguments);
+    return file != nullptr ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -112,6 +132,9 @@ int main(int argc, char** argv)
     if (std::strcmp(mode, "soak") == 0 && argc >= 3) {
         return soak(std::atoi(argv[2]));
     }
-    std::fprintf(stderr, "usage: journey_helper pattern | lens | window CLASS | soak STEPS\n");
+    if (std::strcmp(mode, "record") == 0) {
+        return record();
+    }
+    std::fprintf(stderr, "usage: journey_helper pattern | lens | window CLASS | soak STEPS | record FILE WHAT\n");
     return 2;
 }
