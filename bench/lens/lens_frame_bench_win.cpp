@@ -90,7 +90,8 @@ int main()
     RegisterClassExA(&windowClass);
 
     std::printf("screen %d x %d\n", width, height);
-    std::printf("%-18s %12s %12s %7s  %s\n", "client, zoom", "frame (us)", "bare (us)", "ratio", "middle half of the rounds");
+    std::printf("%-18s %12s %12s %7s  %s\n", "client, zoom", "frame (us)", "bare (us)", "ratio",
+                "middle half of the rounds");
     for (const FrameSize& size : SIZES) {
         const HWND window = CreateWindowExA(0, "LensFrameBench", "", WS_POPUP | WS_VISIBLE, 0, 0, size.width,
                                            size.height, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);

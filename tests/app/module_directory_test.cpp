@@ -9,7 +9,10 @@
 
 namespace {
 
-bool codePage932LeadByte(unsigned char byte) { return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC); }
+bool codePage932LeadByte(unsigned char byte)
+{
+    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
 bool singleByteCodePage(unsigned char) { return false; }
 
 // 259 bytes, the longest path MAX_PATH holds: 256 bytes of directory after the drive.

@@ -10,7 +10,14 @@ namespace {
 
 constexpr ColorRef SAMPLE = 0x00563412;
 
-struct FormatCase { ColorRef color; std::int32_t invert; Point point; std::int32_t zoom; DisplayMode mode; const char* text; };
+struct FormatCase {
+    ColorRef color;
+    std::int32_t invert;
+    Point point;
+    std::int32_t zoom;
+    DisplayMode mode;
+    const char* text;
+};
 
 const FormatCase FORMAT_CASES[] = {
     {SAMPLE, 0, {100, 200}, 5, MODE_SCREEN_COORDS, "X:100 Y:200 [x5]"},

@@ -59,10 +59,12 @@ check "outer size at 144 DPI" "261 242" "$lens_outer_w $lens_outer_h"
 drag_to "$(x_of -340)" 200
 swatch=$(screen $(x_of $((lens_x + 9))) $((lens_y + 18)) 24 1 | uniq | tr '\n' ' ')
 check "swatch from 9 to 32, ringed" "#000000 $(pattern_html -340 200) #000000 " "$swatch"
-text_rows=$(screen $(x_of $((lens_x + 36))) $((lens_y + 4)) 60 30 | awk '/#000000/ { print int((NR - 1) / 60) }' | uniq | wc -l)
+text_rows=$(screen $(x_of $((lens_x + 36))) $((lens_y + 4)) 60 30 |
+    awk '/#000000/ { print int((NR - 1) / 60) }' | uniq | wc -l)
 check "value text at least 12 pixels high" 1 "$([ "$text_rows" -ge 12 ] && echo 1)"
 cells=$(runs $(x_of $((lens_x + 1))) $((lens_y + lens_h - 6)) $((lens_w - 2)) 1 | sed '1d;$d')
-check "inner cells are 5 device pixels wide" 5 "$(echo "$cells" | sort | uniq -c | sort -rn | awk 'NR == 1 { print $2 }')"
+widest=$(echo "$cells" | sort | uniq -c | sort -rn | awk 'NR == 1 { print $2 }')
+check "inner cells are 5 device pixels wide" 5 "$widest"
 check "no cell wider than 5" "" "$(echo "$cells" | awk '$1 > 5')"
 
 # The left display: its pixels in the lens and in the copied text, with negative coordinates; and the

@@ -61,7 +61,8 @@ for cell in "135 119 #3868C8" "279 87 #FFFF68" "279 183 #FFFFFF"; do  # left, to
     set -- $cell
     keys ctrl+h
     eventually shows 1 window "#32770"
-    check "chart of $window_w x $window_h holds 302 x 206" 1 "$([ "$window_w" -ge 302 ] && [ "$window_h" -ge 206 ] && echo 1)"
+    holds=$([ "$window_w" -ge 302 ] && [ "$window_h" -ge 206 ] && echo 1)
+    check "chart of $window_w x $window_h holds 302 x 206" 1 "$holds"
     xdotool mousemove $((window_x + $1 + 8)) $((window_y + $2 + 8)) click 1 sleep 0.3
     eventually shows 0 window "#32770"
     check "chart cell at $1, $2 copied" "$3" "$(copy_after)"

@@ -128,7 +128,8 @@ TEST_F(RealScreen, FramesEqualTheRastersOutsideTheText)
         const SIZE value = textSize(toObject(gdiFont), appState.valueText.chars);
         const auto length = static_cast<std::int32_t>(std::strlen(appState.valueText.chars));
         const Rect valueBox = {23, 3, 25 + std::max<std::int32_t>(value.cx, 7 * length), 5 + std::max(value.cy, 9L)};
-        const std::int32_t errorBottom = c.copyFails ? 24 + std::max(textSize(GetStockObject(SYSTEM_FONT), "X").cy, 9L) : 0;
+        const LONG errorHeight = std::max(textSize(GetStockObject(SYSTEM_FONT), "X").cy, 9L);
+        const std::int32_t errorBottom = c.copyFails ? 24 + errorHeight : 0;
         int compared = 0;
         int mismatches = 0;
         for (std::int32_t y = 0; y < c.clientHeight; ++y) {

@@ -49,6 +49,9 @@ const std::pair<std::int32_t, LensLayout> LAYOUTS[] = {
     {192, {{12, 8, 44, 40}, {48, 8}, 2, {14, 48}, 26}},
 };
 
+// A frame whose copy fails: the message lies under the cross-hair's row.
+const FrameCase FAILED_COPY = {150, 100, 5, {0, 5}, 0, MODE_HTML, 0x00563412, true, {30, 20, 150, 100, 0, 0, 2, 27}};
+
 // Frames on the two displays, whose virtual screen starts at (-640, -120) and leaves places on none.
 const FrameCase TWO_DISPLAY_CASES[] = {
     {150, 100, 5, {-640, -120}, 0, MODE_HTML, 0x00563412, false, {30, 20, 150, 100, -640, -120, 2, 2}},
@@ -56,6 +59,20 @@ const FrameCase TWO_DISPLAY_CASES[] = {
     {150, 100, 5, {1023, 767}, 0, MODE_SCREEN_COORDS, 0x00563412, false, {30, 20, 150, 100, 994, 748, 147, 97}},
     {1700, 60, 1, {0, 0}, 0, MODE_HTML, 0x00563412, false, {1700, 60, 1700, 60, -676, -30, 676, 30}},
 };
+
+void expectSameImage(const RasterImage& actual, const RasterImage& expected)
+{
+    int mismatches = 0;
+    for (std::int32_t y = 0; y < expected.height; ++y) {
+        for (std::int32_t x = 0; x < expected.width; ++x) {
+            if (actual.at(x, y) != expected.at(x, y) && ++mismatches <= 3) {
+                ADD_FAILURE() << "at " << x << ", " << y << ": " << HexColor{actual.at(x, y)} << ", expected "
+                              << HexColor{expected.at(x, y)};
+            }
+        }
+    }
+    EXPECT_EQ(mismatches, 0);
+}
 
 class LensFrame : public RasterScreen {
 protected:
@@ -104,7 +121,8 @@ protected:
     }
 
     // The frame as the window must show it, each pixel from the topmost layer that covers it.
-    RasterImage expectedFrame(const FrameCase& c, const std::string& message, const LensLayout& layout = LAYOUTS[0].second)
+    RasterImage expectedFrame(const FrameCase& c, const std::string& message,
+                              const LensLayout& layout = LAYOUTS[0].second)
     {
         const LensGeometry& g = c.geometry;
         const Rect& swatch = layout.swatch;
@@ -125,7 +143,8 @@ protected:
                 ColorRef shown = c.copyFails || pixel == 0xFFFFFFFF ? 0 : c.invert != 0 ? inverseRgb(pixel) : pixel;
                 shown = error.at(x, y) != CLEAR ? error.at(x, y) : shown;
                 shown = (y == g.crossY) != (x == g.crossX) ? inverseRgb(shown) : shown;  // the crossing twice
-                const bool ring = x == swatch.left || x == swatch.right - 1 || y == swatch.top || y == swatch.bottom - 1;
+                const bool ring =
+                    x == swatch.left || x == swatch.right - 1 || y == swatch.top || y == swatch.bottom - 1;
                 const ColorRef fill = ring ? 0 : c.invert != 0 ? inverseRgb(c.color) : c.color;
                 const bool inSwatch = inside(swatch, {x, y});
                 shown = inSwatch ? fill : value.at(x, y) != CLEAR ? value.at(x, y) : shown;
@@ -134,21 +153,15 @@ protected:
         }
         return frame;
     }
-};
 
-void expectSameImage(const RasterImage& actual, const RasterImage& expected)
-{
-    int mismatches = 0;
-    for (std::int32_t y = 0; y < expected.height; ++y) {
-        for (std::int32_t x = 0; x < expected.width; ++x) {
-            if (actual.at(x, y) != expected.at(x, y) && ++mismatches <= 3) {
-                ADD_FAILURE() << "at " << x << ", " << y << ": " << HexColor{actual.at(x, y)} << ", expected "
-                              << HexColor{expected.at(x, y)};
-            }
-        }
+    // Composes the case's frame at appState's DPI, whose layout is given, and compares every pixel.
+    void expectFrameAsLaidOut(const FrameCase& c, const LensLayout& layout = LAYOUTS[0].second)
+    {
+        SCOPED_TRACE(testing::Message() << appState.dpi << " DPI, " << c);
+        apply(c);
+        expectSameImage(compose(c.clientWidth, c.clientHeight), expectedFrame(c, INVALID_HANDLE_TEXT, layout));
     }
-    EXPECT_EQ(mismatches, 0);
-}
+};
 
 TEST(LensLayoutFor, Is96DpiPixelsScaledToTheDpi)
 {
@@ -171,9 +184,7 @@ TEST(ComputeLensGeometry, CellsSourceAndCrossHair)
 TEST_F(LensFrame, EveryPixelIsWhereTheLayoutPutsIt)
 {
     for (const FrameCase& c : FRAME_CASES) {
-        SCOPED_TRACE(testing::Message() << c);
-        apply(c);
-        expectSameImage(compose(c.clientWidth, c.clientHeight), expectedFrame(c, INVALID_HANDLE_TEXT));
+        expectFrameAsLaidOut(c);
     }
 }
 
@@ -181,12 +192,9 @@ TEST_F(LensFrame, EveryPixelIsWhereTheLayoutPutsIt)
 TEST_F(LensFrame, FramesAtHigherDpisScaleTheLayoutButNotTheCells)
 {
     for (const auto& [dpi, layout] : LAYOUTS) {
-        for (const FrameCase& c : {FRAME_CASES[0], FRAME_CASES[std::size(FRAME_CASES) - 2]}) {
-            SCOPED_TRACE(testing::Message() << dpi << " DPI, " << c);
-            apply(c);
-            appState.dpi = dpi;
-            expectSameImage(compose(c.clientWidth, c.clientHeight), expectedFrame(c, INVALID_HANDLE_TEXT, layout));
-        }
+        appState.dpi = dpi;
+        expectFrameAsLaidOut(FRAME_CASES[0], layout);
+        expectFrameAsLaidOut(FAILED_COPY, layout);
     }
 }
 
@@ -199,9 +207,7 @@ protected:
 TEST_F(LensFrameOnTwoDisplays, EveryPixelIsWhereTheLayoutPutsIt)
 {
     for (const FrameCase& c : TWO_DISPLAY_CASES) {
-        SCOPED_TRACE(testing::Message() << c);
-        apply(c);
-        expectSameImage(compose(c.clientWidth, c.clientHeight), expectedFrame(c, INVALID_HANDLE_TEXT));
+        expectFrameAsLaidOut(c);
     }
 }
 
@@ -214,14 +220,13 @@ TEST_F(LensFrame, FailedCopyShowsTheSystemMessageWithoutItsLineBreak)
         {"\r\n", ""},
         {nullptr, ""},  // no text for the code: nothing drawn and nothing to free
     };
-    const FrameCase failing = {150, 100, 5, {0, 5}, 0, MODE_HTML, 0x00563412, true, {30, 20, 150, 100, 0, 0, 2, 27}};
     for (const auto& [systemText, shown] : cases) {
-        apply(failing);
+        apply(FAILED_COPY);
         if (systemText != nullptr) {
             raster.setMessageText(5, systemText);
         }
         raster.failScreenCopies(systemText != nullptr ? 5 : 1234);
-        expectSameImage(compose(150, 100), expectedFrame(failing, shown));
+        expectSameImage(compose(150, 100), expectedFrame(FAILED_COPY, shown));
     }
 }
 

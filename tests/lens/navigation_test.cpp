@@ -43,7 +43,8 @@ TEST_F(Navigation, StepPickPointMovesOnePixelBoundedOnTheSideItMovesAndResamples
         appState.currentColor = 0x00ABCDEF;
         stepPickPoint(c.key);
         EXPECT_EQ(appState.pickPoint, c.expected) << "from " << c.start;
-        EXPECT_EQ(HexColor{appState.currentColor}, HexColor{screenPixel(c.expected, TWO_DISPLAYS)}) << "from " << c.start;
+        EXPECT_EQ(HexColor{appState.currentColor}, HexColor{screenPixel(c.expected, TWO_DISPLAYS)})
+            << "from " << c.start;
     }
 }
 

@@ -40,7 +40,10 @@ protected:
         }
     }
 
-    LRESULT send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) { return SendMessageA(window, message, wParam, lParam); }
+    LRESULT send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
+    {
+        return SendMessageA(window, message, wParam, lParam);
+    }
     LRESULT command(UINT id) { return send(WM_COMMAND, id); }
     void validate() { ValidateRect(window, nullptr); }  // so that the next handler's invalidation shows
     bool repaintRequested() { return GetUpdateRect(window, nullptr, FALSE) != FALSE; }

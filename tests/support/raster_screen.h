@@ -43,7 +43,10 @@ inline RasterImage screenImage(const Rect& screen)
 // The raster over a virtual screen, installed as the platform, and the lens's state on it.
 class RasterScreen : public testing::Test {
 protected:
-    explicit RasterScreen(const Rect& screen = PRIMARY) : raster(screenImage(screen), {screen.left, screen.top}), screen(screen) {}
+    explicit RasterScreen(const Rect& screen = PRIMARY)
+        : raster(screenImage(screen), {screen.left, screen.top}), screen(screen)
+    {
+    }
 
     void SetUp() override
     {
