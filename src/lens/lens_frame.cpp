@@ -24,8 +24,8 @@ void copyScreenImage(SurfaceHandle memory, const LensGeometry& geometry, const L
     Platform& platform = installedPlatform();
     const SurfaceHandle screen = platform.GetWindowDC(appState.desktopWindow);
     const std::uint32_t rop = appState.invert != 0 ? win32::NOT_SOURCE_COPY : win32::SOURCE_COPY;
-    if (!platform.StretchBlt(memory, 0, 0, geometry.frameWidth, geometry.frameHeight, screen,
-                        geometry.sourceX, geometry.sourceY, geometry.cellsX, geometry.cellsY, rop)) {
+    if (!platform.StretchBlt(memory, 0, 0, geometry.frameWidth, geometry.frameHeight, screen, geometry.sourceX,
+                             geometry.sourceY, geometry.cellsX, geometry.cellsY, rop)) {
         drawLastErrorText(memory, layout);
     }
     platform.ReleaseDC(appState.desktopWindow, screen);
@@ -100,7 +100,8 @@ void composeLensFrame(WindowHandle window, SurfaceHandle paintSurface)
                                                       appState.zoom, appState.pickPoint, appState.screen);
     const LensLayout layout = lensLayoutFor(appState.dpi);
 
-    const GdiObject bitmap = platform.CreateCompatibleBitmap(paintSurface, geometry.frameWidth, geometry.frameHeight);
+    const GdiObject bitmap =
+        platform.CreateCompatibleBitmap(paintSurface, geometry.frameWidth, geometry.frameHeight);
     const SurfaceHandle memory = platform.CreateCompatibleDC(paintSurface);
     const GdiObject previousBitmap = platform.SelectObject(memory, bitmap);
     const GdiObject previousFont = platform.SelectObject(memory, appState.valueFont);
@@ -114,7 +115,8 @@ void composeLensFrame(WindowHandle window, SurfaceHandle paintSurface)
     // The border follows the client area, which a frame of partly visible cells overhangs.
     platform.FrameRect(memory, platform.GetClientRect(window), platform.GetStockObject(win32::STOCK_BLACK_BRUSH));
 
-    platform.BitBlt(paintSurface, 0, 0, geometry.frameWidth, geometry.frameHeight, memory, 0, 0, win32::SOURCE_COPY);
+    platform.BitBlt(paintSurface, 0, 0, geometry.frameWidth, geometry.frameHeight, memory, 0, 0,
+                    win32::SOURCE_COPY);
 
     platform.SelectObject(memory, previousBitmap);
     platform.SelectObject(memory, previousFont);
