@@ -30,8 +30,10 @@ keys F1
 eventually opened_lines 1
 check "F1 opens the read-me beside the program" "C:\\表示\\$(basename "$(dirname "$program")")\\ormelin.html" \
     "$(sed -n 1p "$opened")"
-xdotool mousemove $((lens_x + 60)) $((lens_y - 30)) click 1 sleep 0.3  # the caption: the picker is active again
-keys alt+h h
+# Help on the menu bar, then its second item, the home page.
+xdotool mousemove $((lens_x + 85)) $((lens_y - 10)) click 1 sleep 0.3
+eventually shows 1 window "#32768"
+xdotool mousemove $((window_x + 40)) $((window_y + 3 + 16 + 8)) click 1
 eventually opened_lines 2
 check "the home page" "http://www.example.org/qen/" "$(sed -n 2p "$opened")"
 WINEPREFIX="$prefix" wineserver -k
