@@ -167,10 +167,10 @@ TEST_F(Commands, ReadmeAndHomePageAreOpenedByTheShell)
     shellExecute = ShellExecuteA;
 }
 
-TEST(AboutBox, EndsWithTheCommandThatClosedItAndHasNoCloseBox)
+TEST_F(Commands, AboutBoxEndsWithTheCommandThatClosedItAndHasNoCloseBox)
 {
     for (const WORD ending : {IDOK, IDCANCEL}) {
-        LONG style = 0;
+        LONG style = WS_SYSMENU;
         whenDialogOpens([&](HWND dialog) {
             style = GetWindowLongA(dialog, GWL_STYLE);
             PostMessageA(dialog, WM_COMMAND, ending, 0);
@@ -178,6 +178,13 @@ TEST(AboutBox, EndsWithTheCommandThatClosedItAndHasNoCloseBox)
         EXPECT_EQ(DialogBoxParamA(nullptr, MAKEINTRESOURCEA(DLG_ABOUT), nullptr, aboutDialogProc, 0), ending);
         EXPECT_EQ(style & WS_SYSMENU, 0);
     }
+    bool opened = false;
+    whenDialogOpens([&](HWND dialog) {
+        opened = true;
+        PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    });
+    EXPECT_EQ(command(CMD_ABOUT), 0);
+    EXPECT_TRUE(opened) << "the command opens it";
 }
 
 }  // namespace

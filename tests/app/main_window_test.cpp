@@ -135,11 +135,15 @@ TEST_F(MainWindow, ResizingRepaintsTheWholeLensAndSetsTheZoomCeiling)
 
 TEST_F(MainWindow, DisplayChangesAndDpiChangesReachTheLens)
 {
-    appState.screen = {0, 0, 1, 1};
-    validate();
-    EXPECT_EQ(send(WM_DISPLAYCHANGE, 32, MAKELPARAM(1024, 768)), 0);
-    EXPECT_EQ(appState.screen, virtualScreen());
-    EXPECT_TRUE(repaintRequested());
+    // The virtual screen is read again on a display change, and as a drag or an arrow key begins.
+    for (const UINT message : {WM_DISPLAYCHANGE, WM_LBUTTONDOWN, WM_KEYDOWN}) {
+        appState.screen = {0, 0, 1, 1};
+        validate();
+        EXPECT_EQ(send(message, message == WM_KEYDOWN ? VK_UP : 0, at(10, 10)), 0);
+        EXPECT_EQ(appState.screen, virtualScreen()) << "message " << message;
+        EXPECT_EQ(repaintRequested(), message != WM_LBUTTONDOWN);
+    }
+    ReleaseCapture();
     validate();
     RECT suggested = {40, 50, 40 + 261, 50 + 242};
     EXPECT_EQ(send(WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested)), 0);
@@ -151,6 +155,15 @@ TEST_F(MainWindow, DisplayChangesAndDpiChangesReachTheLens)
     GetObjectA(toObject(appState.valueFont), sizeof font, &font);
     EXPECT_EQ(font.lfHeight, -20);
     EXPECT_TRUE(repaintRequested());
+}
+
+TEST_F(MainWindow, DestroyingTheWindowReleasesTheFontAndQuitsWithZero)
+{
+    DestroyWindow(window);
+    MSG quit{};
+    EXPECT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(quit.wParam, 0u);
+    EXPECT_EQ(appState.valueFont, nullptr);
 }
 
 TEST_F(MainWindow, PaintGreysCopyWhileTheValueTextIsEmpty)

@@ -47,6 +47,8 @@ TEST(DirectoryOfPath, NeverWritesPastTheBuffer)
     directoryOfPath("C:\\a\\b\\c\\d\\e.exe", codePage932LeadByte, buffer, 7);
     EXPECT_STREQ(buffer, "C:\\a\\b");
     EXPECT_EQ(buffer[7], 'x');
+    directoryOfPath("C:\\ab\\x.exe", codePage932LeadByte, buffer, 6);  // a directory as long as the buffer
+    EXPECT_STREQ(buffer, "C:\\ab");
 }
 
 }  // namespace

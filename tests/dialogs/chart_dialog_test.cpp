@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 
 #include "hex_color.h"
@@ -26,7 +27,10 @@ TEST_F(ColorChart, ShowsBlackFirstAndIgnoresPointsJustOutsideTheChart)
     appState.currentColor = 0x00563412;
     std::string shown;
     bool closing = true;
+    RECT client{}, laidOut = {0, 0, 173, 175};  // the template's size in dialog units
     whenDialogOpens([&](HWND dialog) {
+        GetClientRect(dialog, &client);
+        MapDialogRect(dialog, &laidOut);
         for (const LPARAM outside : {at(295, 100), at(100, 199), at(6, 100), at(100, 6)}) {
             SendMessageA(dialog, WM_MOUSEMOVE, 0, outside);
             SendMessageA(dialog, WM_LBUTTONDOWN, MK_LBUTTON, outside);
@@ -39,6 +43,9 @@ TEST_F(ColorChart, ShowsBlackFirstAndIgnoresPointsJustOutsideTheChart)
     validate();
     command(CMD_COLOR_CHART);
     EXPECT_EQ(shown, "R:0, G:0, B:0 #000000");
+    // Grown where its font leaves it too small for the 288 x 192 chart and a margin of 7 all round.
+    const Point holdingTheChart = {std::max(laidOut.right, 302L), std::max(laidOut.bottom, 206L)};
+    EXPECT_EQ((Point{client.right, client.bottom}), holdingTheChart);
     EXPECT_FALSE(closing) << "a click outside the chart asked to close it";
     EXPECT_EQ(HexColor{appState.currentColor}, HexColor{0x00563412});
     EXPECT_TRUE(repaintRequested());
