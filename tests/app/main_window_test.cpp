@@ -9,7 +9,8 @@
 
 namespace {
 
-ColorRef screenPixel(Point at)
+// The pixel the real screen shows now, read as the picker reads it.
+ColorRef readScreenPixel(Point at)
 {
     const HDC screen = GetWindowDC(GetDesktopWindow());
     const ColorRef color = GetPixel(screen, at.x, at.y);
@@ -43,10 +44,10 @@ TEST_F(MainWindow, StartsTopmostAtItsSizeAtZoom5WithTheFirstPixelSampled)
     // The first sample is the screen's top-left pixel from before the window appeared, which the
     // screen shows again once the window is hidden and the desktop has repainted.
     ShowWindow(window, SW_HIDE);
-    for (int waited = 0; waited < 2000 && screenPixel({0, 0}) != appState.currentColor; waited += 20) {
+    for (int waited = 0; waited < 2000 && readScreenPixel({0, 0}) != appState.currentColor; waited += 20) {
         Sleep(20);
     }
-    EXPECT_EQ(HexColor{appState.currentColor}, HexColor{screenPixel({0, 0})});
+    EXPECT_EQ(HexColor{appState.currentColor}, HexColor{readScreenPixel({0, 0})});
 }
 
 // The window's procedure, counting the erasures it is asked for.
@@ -103,7 +104,7 @@ TEST_F(MainWindow, DragKeysAndScrollBarMoveTheLensAndRepaintItWithoutErasing)
         EXPECT_EQ(GetCapture() == window, step.dragging);
         EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, step.dragging ? IDC_CROSS : IDC_ARROW));
         if (!(appState.pickPoint == before)) {
-            EXPECT_EQ(HexColor{appState.currentColor}, HexColor{screenPixel(step.pick)});
+            EXPECT_EQ(HexColor{appState.currentColor}, HexColor{readScreenPixel(step.pick)});
         }
         erasures = 0;
         UpdateWindow(window);
