@@ -1,5 +1,5 @@
 // The window-system operations the lens needs, under their Win32 names and with their effects.
-// platform_win.cpp implements them with USER32, GDI and KERNEL32; raster/ with plain memory.
+// platform_win.cpp implements them with USER32, GDI and KERNEL32; the rules never see which.
 #pragma once
 
 #include <cstdint>
@@ -90,6 +90,6 @@ protected:
 };
 
 // The platform in use, which the rules reach through a local named platform. The Windows program
-// installs its Win32 one at entry, before any window exists; a test installs the raster.
+// installs its Win32 one at entry, before any window exists, and so does every test that draws.
 Platform& installedPlatform();
 void installPlatform(Platform& installed);

@@ -1,72 +1,14 @@
-// The navigation rules on two displays of the test pattern, where every resample can be traced to its
-// point: arrow steps, cursor positions, scroll requests, the zoom ceiling and fitting the window.
+// The navigation rules over plain integers: scroll requests and the zoom's clamps, the zoom ceiling of
+// a client area, and the window grown to whole cells.
 #include "lens/navigation.h"
 
-#include <ostream>
+#include <gtest/gtest.h>
 
-#include "hex_color.h"
-#include "raster_screen.h"
-
-std::ostream& operator<<(std::ostream& out, Point p) { return out << '(' << p.x << ", " << p.y << ')'; }
+#include "lens/app_state.h"
 
 namespace {
 
-// On a display left of the primary one; every rule that reads the screen gives its context back.
-class Navigation : public RasterScreen {
-public:
-    Navigation() : RasterScreen(TWO_DISPLAYS) {}
-
-private:
-    std::size_t objectsBefore = raster.liveObjectCount();
-    void TearDown() override { EXPECT_EQ(raster.liveObjectCount(), objectsBefore) << "a screen context was kept"; }
-};
-
-TEST_F(Navigation, StepPickPointMovesOnePixelBoundedOnTheSideItMovesAndResamples)
-{
-    struct StepCase { Point start; ArrowKey key; Point expected; };
-    const StepCase cases[] = {
-        {{-639, 5}, ArrowKey::Left, {-640, 5}},
-        {{-640, 5}, ArrowKey::Left, {-640, 5}},   // the virtual screen's left edge, on the left display
-        {{-5, -120}, ArrowKey::Up, {-5, -120}},
-        {{10, 65000}, ArrowKey::Up, {10, 64999}},
-        {{10, 0}, ArrowKey::Up, {10, -1}},         // on no display: the failure value
-        {{1021, 5}, ArrowKey::Right, {1022, 5}},
-        {{1023, 5}, ArrowKey::Right, {1023, 5}},
-        {{65000, 10}, ArrowKey::Right, {1023, 10}},  // beyond the screen after a drag: back to the edge,
-        {{65000, 10}, ArrowKey::Left, {64999, 10}},  // while the opposite key walks
-        {{5, 765}, ArrowKey::Down, {5, 766}},
-        {{5, 767}, ArrowKey::Down, {5, 767}},
-        {{65000, 10}, ArrowKey::Down, {65000, 11}},  // and the other coordinate is left alone
-    };
-    for (const StepCase& c : cases) {
-        appState.pickPoint = c.start;
-        appState.currentColor = 0x00ABCDEF;
-        stepPickPoint(c.key);
-        EXPECT_EQ(appState.pickPoint, c.expected) << "from " << c.start;
-        EXPECT_EQ(HexColor{appState.currentColor}, HexColor{screenPixel(c.expected, TWO_DISPLAYS)})
-            << "from " << c.start;
-    }
-}
-
-TEST_F(Navigation, PickPointFromCursorIsTheScreenPositionModulo65536)
-{
-    struct CursorCase { std::uint16_t cursorX, cursorY; Point clientOrigin, expected; };
-    const CursorCase cases[] = {  // the words are signed 16-bit client coordinates
-        {50, 60, {300, 200}, {350, 260}},
-        {0xFFFB, 0x0010, {300, 200}, {295, 216}},  // left of the client area
-        {0x0010, 0xFFFF, {300, 200}, {316, 199}},  // above it
-        {0xFEA2, 0xFF38, {300, 200}, {-50, 0}},    // left of and above it, on the left display
-        {50, 60, {-400, -100}, {-350, -40}},       // a window on the left display
-        {0x8000, 0x7FFF, {0, 0}, {-32768, 32767}},
-    };
-    for (const CursorCase& c : cases) {
-        pickPointFromCursor(c.cursorX, c.cursorY, c.clientOrigin);
-        EXPECT_EQ(appState.pickPoint, c.expected) << "cursor " << c.cursorX << ", " << c.cursorY;
-        EXPECT_EQ(HexColor{appState.currentColor}, HexColor{screenPixel(c.expected, TWO_DISPLAYS)});
-    }
-}
-
-TEST_F(Navigation, ZoomForScrollStepsOrTakesTheThumbThenClamps)
+TEST(ZoomForScroll, StepsOrTakesTheThumbThenClamps)
 {
     struct ScrollCase { std::int32_t zoomMax, zoom; ScrollRequest code; std::uint16_t thumb; std::int32_t expected; };
     const ScrollCase cases[] = {
@@ -106,7 +48,7 @@ TEST(ZoomCeilingFor, IsTheShorterClientSideWithin1To31)
     }
 }
 
-TEST_F(Navigation, FitWindowToZoomGrowsToWholeCellsAndKeepsTheCorner)
+TEST(FittedWindowRect, GrowsToWholeCellsAndKeepsTheCorner)
 {
     const std::int32_t cases[][5] = {  // client width, height and zoom; growth in width and height
         {150, 120, 7, 4, 6},
@@ -115,12 +57,8 @@ TEST_F(Navigation, FitWindowToZoomGrowsToWholeCellsAndKeepsTheCorner)
         {150, 120, 1, 0, 0},
     };
     for (const auto& [width, height, zoom, growX, growY] : cases) {
-        const WindowHandle window = raster.createWindow({14, 50, 14 + width, 50 + height}, {10, 20, 184, 181});
-        appState.zoom = zoom;
-        fitWindowToZoom(window);
-        const Rect outer = raster.GetWindowRect(window);
-        EXPECT_EQ((Point{outer.right, outer.bottom}), (Point{184 + growX, 181 + growY})) << width << " x " << height;
-        EXPECT_EQ((Point{outer.left, outer.top}), (Point{10, 20}));
+        const Rect outer = fittedWindowRect({14, 50, 14 + width, 50 + height}, {10, 20, 184, 181}, zoom);
+        EXPECT_EQ(outer, (Rect{10, 20, 184 + growX, 181 + growY})) << width << " x " << height << " at " << zoom;
     }
 }
 

@@ -1,11 +1,28 @@
-// The lens frames the tests compose, each with the geometry it must have on a 1024 x 768 screen: on the
-// raster they are checked against a model of the layout, on real GDI against the raster.
+// The screens, layouts and lens frames the tests compose, each frame with the geometry it must have:
+// the native tests check the geometry, the Windows tests the pixels real GDI draws from them.
 #pragma once
 
 #include <ostream>
+#include <utility>
 
 #include "color/value_text.h"
 #include "lens/lens_frame.h"
+
+inline constexpr std::int32_t SCREEN_WIDTH = 1024;
+inline constexpr std::int32_t SCREEN_HEIGHT = 768;
+inline constexpr Rect PRIMARY = {0, 0, SCREEN_WIDTH, SCREEN_HEIGHT};
+// A second display of 640 x 480 left of the primary and 120 pixels higher: the virtual screen around
+// the two also holds places on no display, below the left one and above the primary.
+inline constexpr Rect TWO_DISPLAYS = {-640, -120, SCREEN_WIDTH, SCREEN_HEIGHT};
+
+// The layout in pixels at 96 DPI, and scaled at higher ones: the swatch, the value text's origin and
+// outline, the error text's origin and the value font's character height.
+inline const std::pair<std::int32_t, LensLayout> LAYOUTS[] = {
+    {96, {{6, 4, 22, 20}, {24, 4}, 1, {7, 24}, 13}},
+    {120, {{8, 5, 28, 25}, {30, 5}, 1, {9, 30}, 16}},
+    {144, {{9, 6, 33, 30}, {36, 6}, 2, {11, 36}, 20}},
+    {192, {{12, 8, 44, 40}, {48, 8}, 2, {14, 48}, 26}},
+};
 
 struct FrameCase {
     std::int32_t clientWidth, clientHeight, zoom;
@@ -17,7 +34,8 @@ struct FrameCase {
     LensGeometry geometry;  // cellsX, cellsY, frameWidth, frameHeight, sourceX, sourceY, crossX, crossY
 };
 
-// Neighbouring rows differ in one or two settings; boundaries sit next to each other.
+// Frames on the primary display alone. Neighbouring rows differ in one or two settings; boundaries
+// sit next to each other.
 inline constexpr FrameCase FRAME_CASES[] = {
     {150, 100, 5, {500, 400}, 0, MODE_HTML, 0x00563412, false, {30, 20, 150, 100, 485, 390, 77, 52}},
     {150, 100, 5, {500, 400}, 1, MODE_HSB, 0x00563412, false, {30, 20, 150, 100, 485, 390, 77, 52}},
@@ -35,6 +53,14 @@ inline constexpr FrameCase FRAME_CASES[] = {
     {2, 2, 31, {500, 400}, 0, MODE_HTML, 0x00563412, false, {1, 1, 31, 31, 500, 400, 15, 15}},
     {150, 100, 5, {0, 5}, 0, MODE_HTML, 0x00563412, true, {30, 20, 150, 100, 0, 0, 2, 27}},  // failed copy
     {150, 100, 5, {0, 5}, 0, 0, 0x00563412, true, {30, 20, 150, 100, 0, 0, 2, 27}},  // and no value text
+};
+
+// Frames on TWO_DISPLAYS, whose copy reaches the left display and places on no display.
+inline constexpr FrameCase TWO_DISPLAY_CASES[] = {
+    {150, 100, 5, {-640, -120}, 0, MODE_HTML, 0x00563412, false, {30, 20, 150, 100, -640, -120, 2, 2}},
+    {150, 100, 5, {-20, 350}, 1, MODE_HTML, 0x00563412, false, {30, 20, 150, 100, -35, 340, 77, 52}},
+    {150, 100, 5, {1023, 767}, 0, MODE_SCREEN_COORDS, 0x00563412, false, {30, 20, 150, 100, 994, 748, 147, 97}},
+    {1700, 60, 1, {0, 0}, 0, MODE_HTML, 0x00563412, false, {1700, 60, 1700, 60, -676, -30, 676, 30}},
 };
 
 inline std::ostream& operator<<(std::ostream& out, const FrameCase& c)
