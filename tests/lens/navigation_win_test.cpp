@@ -1,5 +1,5 @@
 // The rules that move the pick point, on real GDI under Wine over the test pattern: arrow steps bounded
-// by a virtual screen of two displays, and cursor words, each resampling the point it reaches.
+// by a virtual screen of two displays, and cursor words, each resampling the screen pixel it reaches.
 #include "lens/navigation.h"
 
 #include <ostream>
@@ -19,13 +19,6 @@ protected:
         appState.screen = TWO_DISPLAYS;
     }
 };
-
-TEST_F(Navigation, SamplePixelReadsTheDesktop)
-{
-    for (const Point at : {Point{0, 0}, Point{1023, 767}, Point{500, 400}, Point{1024, 10}, Point{65000, 10}}) {
-        EXPECT_EQ(HexColor{samplePixel(at)}, HexColor{screenPixel(at)}) << at;
-    }
-}
 
 TEST_F(Navigation, StepPickPointMovesOnePixelBoundedOnTheSideItMovesAndResamples)
 {
