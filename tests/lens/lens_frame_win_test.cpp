@@ -1,11 +1,13 @@
 // Lens frames composed by real GDI under Wine over the test pattern, compared pixel for pixel with a
-// model built from the layout's literal positions; the value font; and the objects every frame gives back.
+// model built from the layout's literal positions; the value font; and the objects every frame and
+// sample gives back.
 #include "lens/lens_frame.h"
 
 #include <string>
 #include <vector>
 
 #include "hex_color.h"
+#include "lens/navigation.h"
 #include "pattern_screen.h"
 
 namespace {
@@ -137,7 +139,7 @@ protected:
     const HDC memory = CreateCompatibleDC(display);
 };
 
-// Its negative height asks for glyphs, not cells, 13 pixels high.
+// Its negative height asks for glyphs, not cells, 13 pixels high, of the face it names.
 TEST_F(LensFrame, ValueFontIsBoldWithACharacterHeightOf13)
 {
     const HGDIOBJ previous = SelectObject(memory, toObject(appState.valueFont));
@@ -146,6 +148,9 @@ TEST_F(LensFrame, ValueFontIsBoldWithACharacterHeightOf13)
     SelectObject(memory, previous);
     EXPECT_EQ(metrics.tmHeight - metrics.tmInternalLeading, 13);
     EXPECT_EQ(metrics.tmWeight, FW_BOLD);
+    LOGFONTA asked{};
+    GetObjectA(toObject(appState.valueFont), sizeof asked, &asked);
+    EXPECT_STREQ(asked.lfFaceName, "System");
 }
 
 // Wine reads a rectangle reaching beyond the screen as all black: such frames are left to the geometry.
@@ -170,9 +175,9 @@ TEST_F(LensFrame, FramesAtHigherDpisScaleTheLayoutButNotTheCells)
     }
 }
 
-// Wine refuses a process more than about 65,000 GDI objects: had each frame kept one, the frames after
-// these, every fourth of them with a failed copy, could not be drawn.
-TEST_F(LensFrame, SeventyThousandFramesGiveBackEveryObject)
+// Wine refuses a process more than about 65,000 GDI objects: had each sample or frame kept one, the
+// frames after these drag steps, every fourth of them with a failed copy, could not be drawn.
+TEST_F(LensFrame, SeventyThousandDragStepsGiveBackEveryObject)
 {
     const HWND window = CreateWindowExA(0, "Static", "", WS_CHILD, 0, 0, 31, 32, pattern, nullptr, nullptr, nullptr);
     const HGDIOBJ previous = SelectObject(memory, CreateCompatibleBitmap(display, 31, 32));
@@ -181,6 +186,7 @@ TEST_F(LensFrame, SeventyThousandFramesGiveBackEveryObject)
         appState.desktopWindow = handleOf(frame % 4 == 0 ? reinterpret_cast<HWND>(0xDEAD) : GetDesktopWindow());
         appState.zoom = 1 + frame % 31;
         appState.pickPoint = {frame * 7919 % 65536, frame % 800};
+        appState.currentColor = samplePixel(appState.pickPoint);
         composeLensFrame(handleOf(window), handleOf(memory));
     }
     DeleteObject(SelectObject(memory, previous));

@@ -57,7 +57,7 @@ TEST(FittedWindowRect, GrowsToWholeCellsAndKeepsTheCorner)
         {150, 120, 1, 0, 0},
     };
     for (const auto& [width, height, zoom, growX, growY] : cases) {
-        const Rect outer = fittedWindowRect({14, 50, 14 + width, 50 + height}, {10, 20, 184, 181}, zoom);
+        const Rect outer = fittedWindowRect({13, 50, 13 + width, 50 + height}, {10, 20, 184, 181}, zoom);
         EXPECT_EQ(outer, (Rect{10, 20, 184 + growX, 181 + growY})) << width << " x " << height << " at " << zoom;
     }
 }
