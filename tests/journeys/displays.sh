@@ -3,42 +3,30 @@
 # moved and resized while the picker runs, under Wine without a virtual desktop, so that Windows'
 # screen coordinates are negative on it. Usage: displays.sh BIN_DIR WINE_PREFIX, as root (the X server's
 # dummy driver needs it), with no display of its own; ends with "N passed, N failed", or 77 if skipped.
-display=50
-while [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ]; do
-    display=$((display + 1))
-done
-export DISPLAY=":$display"
-LANG=ja_JP.UTF-8
 WINE_DESKTOP_SIZE=none
 . "$(dirname "$0")/journey_lib.sh"
 [ "$(id -u)" -eq 0 ] || { echo "skipped: the X server's dummy driver needs root"; exit 77; }
-log=$(mktemp)
-Xorg "$DISPLAY" -config "$(realpath "$(dirname "$0")/../data/xorg-two-displays.conf")" -noreset -nolisten tcp \
-    -logfile "$log" >/dev/null 2>&1 &
+# The X server takes the first free display and writes its number to a file once it accepts clients.
+xorg_files=$(mktemp -d)
+Xorg -displayfd 3 -config "$(realpath "$(dirname "$0")/../data/xorg-two-displays.conf")" -noreset -nolisten tcp \
+    -logfile "$xorg_files/log" 3>"$xorg_files/display" >/dev/null 2>&1 &
 xorg=$!
-trap 'WINEPREFIX="$prefix" wineserver -k >/dev/null 2>&1; kill $xorg; rm -f "$log"' EXIT
-eventually xdpyinfo >/dev/null 2>&1 || { echo "FAIL  the X server did not start"; exit 1; }
+trap 'WINEPREFIX="$prefix" wineserver -k >/dev/null 2>&1; kill $xorg; rm -rf "$xorg_files"' EXIT
+eventually [ -s "$xorg_files/display" ] || { echo "FAIL  the X server did not start"; exit 1; }
+export DISPLAY=":$(cat "$xorg_files/display")"
 
 # lay_out WIDTH HEIGHT: the second display of that size at X's origin and the 800 x 600 primary right
 # of it, so that the virtual screen's left edge is -WIDTH.
 lay_out() {
     xrandr --addmode DUMMY1 "$1x$2" 2>/dev/null
-    xrandr --fb $((800 + $1))x600 --output DUMMY1 --mode "$1x$2" --pos 0x0 --output DUMMY0 --mode 800x600 \
-        --pos "$1x0" --primary
+    xrandr --output DUMMY1 --mode "$1x$2" --pos 0x0 --output DUMMY0 --mode 800x600 --pos "$1x0" --primary
     xrandr >/dev/null  # a query that polls the outputs, which Wine reads without polling
     left=-$1
-}
-x_of() { echo $(($1 - left)); }  # X's coordinate of a screen x of Windows
-
-# Where the picker is now, and where a drag from its lens starts.
-find_lens() {
-    eventually shows 1 lens
-    grip="$(x_of $((lens_x + 30))) $((lens_y + 70))"
 }
 
 # The lens's pixel at (100, 60) of its client area, off the cross-hair, the swatch and the text, as the
 # screen shows it; and the pattern's colour at the point it enlarges, with the pick point at (X, Y).
-lens_pixel() { screen $(x_of $((lens_x + 100))) $((lens_y + 60)) 1 1; }
+lens_pixel() { screen $((lens_x + 100)) $((lens_y + 60)) 1 1; }
 lens_source() {
     source_x=$(($1 - (lens_w + 4) / 5 / 2))
     [ "$source_x" -lt "$left" ] && source_x=$left
@@ -48,36 +36,29 @@ lens_source() {
 # Wine learns the displays, and 144 DPI, as it starts.
 lay_out 800 600
 "$wine_run" "$prefix" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
-start "$bin/journey_helper.exe" pattern
-eventually shows 1 window Static || { echo "FAIL  the test pattern did not appear"; exit 1; }
-start "$picker"
-find_lens || { echo "FAIL  the picker did not appear"; exit 1; }
+open_picker
 
 # At 144 DPI the first window and the swatch are half as large again, the value text is higher, and the
 # cells stay 5 device pixels.
 check "outer size at 144 DPI" "261 242" "$lens_outer_w $lens_outer_h"
-drag_to "$(x_of -340)" 200
-swatch=$(screen $(x_of $((lens_x + 9))) $((lens_y + 18)) 24 1 | uniq | tr '\n' ' ')
+drag_to -340 200
+swatch=$(screen $((lens_x + 9)) $((lens_y + 18)) 24 1 | uniq | tr '\n' ' ')
 check "swatch from 9 to 32, ringed" "#000000 $(pattern_html -340 200) #000000 " "$swatch"
-text_rows=$(screen $(x_of $((lens_x + 36))) $((lens_y + 4)) 60 30 |
-    awk '/#000000/ { print int((NR - 1) / 60) }' | uniq | wc -l)
+text_rows=$(screen $((lens_x + 36)) $((lens_y + 4)) 60 30 | awk '/#000000/ { print int((NR - 1) / 60) }' | uniq | wc -l)
 check "value text at least 12 pixels high" 1 "$([ "$text_rows" -ge 12 ] && echo 1)"
-cells=$(runs $(x_of $((lens_x + 1))) $((lens_y + lens_h - 6)) $((lens_w - 2)) 1 | sed '1d;$d')
-widest=$(echo "$cells" | sort | uniq -c | sort -rn | awk 'NR == 1 { print $2 }')
-check "inner cells are 5 device pixels wide" 5 "$widest"
-check "no cell wider than 5" "" "$(echo "$cells" | awk '$1 > 5')"
+check "inner cells 5 device pixels wide, none wider" "5 5" "$(cell_widths)"
 
 # The left display: its pixels in the lens and in the copied text, with negative coordinates; and the
 # virtual screen's left edge, which the arrows stop at.
 check "HTML at (-340, 200)" "$(pattern_html -340 200)" "$(copy_after)"
 check "coordinates at (-340, 200)" "X:-340 Y:200 [x5]" "$(copy_after F3 F3 F3)"
 check "the lens shows the left display" "$(lens_source -340 200)" "$(lens_pixel)"
-check "the left edge" "X:-800 Y:300 [x5]" "$(drag_to "$(x_of -798)" 300 && copy_after Left Left Left)"
+check "the left edge" "X:-800 Y:300 [x5]" "$(drag_to -798 300 && copy_after Left Left Left)"
 
 # The left display shrinks to 640 x 480 while the picker runs: the arrows and the lens's copy stop at
 # its new edge. (Wine reads a display that grows beyond the old layout as black until a restart.)
 lay_out 640 480
 find_lens
-check "the new left edge" "X:-640 Y:300 [x5]" "$(drag_to "$(x_of -638)" 300 && copy_after Left Left Left)"
+check "the new left edge" "X:-640 Y:300 [x5]" "$(drag_to -638 300 && copy_after Left Left Left)"
 check "the lens stops at the new left edge" "$(lens_source -640 300)" "$(lens_pixel)"
 summary

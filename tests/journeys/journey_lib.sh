@@ -1,15 +1,18 @@
 # The journeys' shared hands and eyes: checks, bounded waits, the helper's reports, keys, drags,
 # copies and screenshots, for a Wine prefix and a built program. Sourced by a journey with BIN_DIR (the
-# helper's) and WINE_PREFIX as its arguments and LANG and WINE_DESKTOP_SIZE set; PICKER names another
-# ormelin.exe than the one in BIN_DIR, wine_run another wine-run.sh. summary ends the journey.
+# helper's) and WINE_PREFIX as its arguments; WINE_DESKTOP_SIZE gives another desktop than 1024 x 768,
+# PICKER another ormelin.exe than the one in BIN_DIR, wine_run another wine-run.sh. summary ends it.
 set -u
 bin=$(realpath "$1")
 prefix=$(realpath -m "$2")  # Wine takes absolute prefixes only
 picker=${PICKER:-$bin/ormelin.exe}
 wine_run=${wine_run:-$(cd "$(dirname "$0")/../.." && pwd)/tools/wine-run.sh}
-export LANG WINE_DESKTOP_SIZE
+export LANG=ja_JP.UTF-8 WINE_DESKTOP_SIZE=${WINE_DESKTOP_SIZE:-1024x768}  # the picker's own language
 checks=0
 failed=0
+# drag_to and screen take Windows' screen points; X's origin lies at Windows' x = $left, the virtual
+# screen's left edge, which the journey on several displays moves.
+left=0
 trap 'WINEPREFIX="$prefix" wineserver -k >/dev/null 2>&1' EXIT
 trap 'exit 1' INT TERM
 
@@ -32,12 +35,29 @@ eventually() {
 start() { "$wine_run" "$prefix" "$@" >/dev/null 2>&1 & }  # start PROGRAM [ARGS...]; its pid is then $!
 
 # journey_helper.exe answers in shell assignments: count=N visible windows (the pickers for "lens",
-# that class for "window CLASS") and the first one's title and place as lens_* or window_*.
+# that class for "window CLASS") and the first one's title (in code page 932) and place as lens_* or
+# window_*.
 helper() { timeout "${limit:-60}" "$wine_run" "$prefix" "$bin/journey_helper.exe" "$@" 2>/dev/null | tr -d '\r'; }
 shows() {  # shows N lens | shows N window CLASS
     count=
-    eval "$(helper "$2" ${3:+"$3"})"
+    eval "$(helper "$2" ${3:+"$3"} | iconv -f CP932)"
     [ "$count" = "$1" ]
+}
+
+# The test pattern (a static control, the desktop's only top-level one), then the picker over it: $first
+# is its pid. A journey without both ends at once.
+open_picker() {
+    start "$bin/journey_helper.exe" pattern
+    eventually shows 1 window Static || { echo "FAIL  the test pattern did not appear"; exit 1; }
+    start "$picker"
+    first=$!
+    find_lens || { echo "FAIL  the picker did not appear"; exit 1; }
+}
+
+# Where the picker is now, as lens_*, and where a drag from its lens starts, as X's point.
+find_lens() {
+    eventually shows 1 lens
+    grip="$((lens_x + 30 - left)) $((lens_y + 70))"
 }
 
 # --- the user's hands and eyes ------------------------------------------------------------------
@@ -59,12 +79,19 @@ copy_after() {
 }
 
 # drag_to X Y: presses in the lens (at $grip), moves to (X, Y) and releases there.
-drag_to() { xdotool mousemove $grip mousedown 1 sleep 0.05 mousemove "$1" "$2" sleep 0.05 mouseup 1; }
+drag_to() { xdotool mousemove $grip mousedown 1 sleep 0.05 mousemove $(($1 - left)) "$2" sleep 0.05 mouseup 1; }
 
 # screen X Y WIDTH HEIGHT: the colours of a rectangle of the screen now, #RRGGBB, one a line, row by
 # row; runs X Y WIDTH HEIGHT: the lengths of its runs of one colour.
-screen() { import -window root -crop "$3x$4+$1+$2" -depth 8 txt:- 2>/dev/null | grep -o '#[0-9A-F]\{6\}'; }
+screen() { import -window root -crop "$3x$4+$(($1 - left))+$2" -depth 8 txt:- 2>/dev/null | grep -o '#[0-9A-F]\{6\}'; }
 runs() { screen "$@" | uniq -c | awk '{ print $1 }'; }
+
+# The most common and the largest width of the lens's cells along a row near its foot, away from the
+# text and the swatch; the cells cut at the lens's sides are left out, and the cross-hair splits one.
+cell_widths() {
+    runs $((lens_x + 1)) $((lens_y + lens_h - 6)) $((lens_w - 2)) 1 | sed '1d;$d' | sort -n | uniq -c |
+        awk '$1 > most { most = $1; common = $2 } { widest = $2 } END { print common, widest }'
+}
 
 # The test pattern's colour at a screen point (tests/support/pattern_color.h) in HTML notation.
 pattern_html() { printf '#%02X%02X%02X' $(($1 & 255)) $(($2 & 255)) $(((($1 >> 8) & 15) | ((($2 >> 8) & 15) << 4))); }

@@ -3,26 +3,17 @@
 # driven with xdotool as a person would, checked through the clipboard and the screen.
 # Usage: journeys.sh BIN_DIR WINE_PREFIX, inside an Xvfb display of the desktop's size; ends with
 # "N passed, N failed". Every wait is bounded, and every Wine process of the prefix ends on exit.
-LANG=ja_JP.UTF-8
-WINE_DESKTOP_SIZE=1024x768
 . "$(dirname "$0")/journey_lib.sh"
 
 # --- the journeys -------------------------------------------------------------------------------
 
-# The pattern is shown by a static control, the desktop's only top-level one.
-start "$bin/journey_helper.exe" pattern
-eventually shows 1 window Static || { echo "FAIL  the test pattern did not appear"; exit 1; }
-start "$picker"
-first=$!
-eventually shows 1 lens || { echo "FAIL  the picker did not appear"; exit 1; }
-grip="$((lens_x + 30)) $((lens_y + 70))"
+open_picker
 bar_x=$((lens_x + lens_w + scroll_bar_w / 2))
 
-# The first window. The scroll bar's thumb of range 1..31 at 5 lies 4/30 of the free track below the
-# up arrow: its top is the first pixel down the track, as the screen shows it, of another colour.
-check "title" "Qen Color Picker" "$lens_title"
-check "topmost" 1 "$lens_topmost"
-check "outer size" "174 161" "$lens_outer_w $lens_outer_h"
+# The first window: its title, topmost, its outer size. The scroll bar's thumb of range 1..31 at 5 lies
+# 4/30 of the free track below the up arrow: its top is the first pixel down the track, as the screen
+# shows it, of another colour.
+check "title, topmost, outer size" "Qen Color Picker 1 174 161" "$lens_title $lens_topmost $lens_outer_w $lens_outer_h"
 thumb=$(runs "$bar_x" $((lens_y + scroll_bar_w)) 1 $((lens_h - 2 * scroll_bar_w)) | head -n 1)
 distance=$((${thumb:-999} - 4 * (lens_h - 3 * scroll_bar_w) / 30))
 check "scroll thumb at 5 of 1..31, to 2 pixels" 1 "$([ "${distance#-}" -le 2 ] && echo 1)"
@@ -40,19 +31,16 @@ check "right edge" "X:1023 Y:300 [x5]" "$(drag_to 1023 300 && copy_after Right)"
 check "top edge" "X:500 Y:0 [x5]" "$(drag_to 500 0 && copy_after Up)"
 check "bottom edge, then up" "X:500 Y:766 [x5]" "$(drag_to 500 767 && copy_after Down Up)"
 
-# The scroll bar's down arrow zooms in. Along a row near the lens's foot, away from the text and the
-# cross-hair, the colour then changes every 6 pixels (the cells cut at the lens's sides aside).
+# The scroll bar's down arrow zooms in: the lens's cells grow to 6 pixels.
 xdotool mousemove "$bar_x" $((lens_y + lens_h - scroll_bar_w / 2)) click 1 sleep 0.3
 check "zoom 6" "X:600 Y:500 [x6]" "$(drag_to 600 500 && copy_after)"
-cells=$(runs $((lens_x + 1)) $((lens_y + lens_h - 6)) $((lens_w - 2)) 1 | sed '1d;$d')
-check "inner cells are 6 pixels wide" 6 "$(echo "$cells" | sort | uniq -c | sort -rn | awk 'NR == 1 { print $2 }')"
-check "no cell wider than 6" "" "$(echo "$cells" | awk '$1 > 6')"
+check "inner cells 6 pixels wide, none wider" "6 6" "$(cell_widths)"
 
-# Invert from the View menu (Alt+V, N): the copied colour and the lens's pixels (one at $grip, off the
-# cross-hair) turn to their inverse.
-plain=$(screen $grip 1 1)
+# Invert from the View menu (Alt+V, N): the copied colour and the lens's pixels (one at (30, 70), off
+# the cross-hair) turn to their inverse.
+plain=$(screen $((lens_x + 30)) $((lens_y + 70)) 1 1)
 check "inverted HTML" "$(inverse_html "$(pattern_html 600 500)")" "$(copy_after alt+v n F3 F3)"
-check "lens pixel inverted" "$(inverse_html "$plain")" "$(screen $grip 1 1)"
+check "lens pixel inverted" "$(inverse_html "$plain")" "$(screen $((lens_x + 30)) $((lens_y + 70)) 1 1)"
 check "inverted back" "$(pattern_html 600 500)" "$(copy_after alt+v n)"
 
 # The colour chart (Ctrl+H) holds its 18 x 12 cells of 16 pixels and their margin of 7 in the
@@ -98,6 +86,6 @@ check "resident memory of $((rss_before)) KiB grew $grown KiB, less than 4 MiB" 
 keys alt+v x
 timeout 10 tail --pid="$first" -f /dev/null && wait "$first"
 check "exit code" 0 "$?"
-check "no lens left" 0 "$(helper lens | sed -n 's/^count=//p')"
+check "no lens left" count=0 "$(helper lens | grep -o 'count=[0-9]*')"
 
 summary

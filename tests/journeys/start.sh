@@ -3,8 +3,6 @@
 # values at (600, 500) and a screenshot's path; with one, under an English locale, the picker's menu bar
 # shows what it shows under the Japanese one. Usage: start.sh BIN_DIR WINE_PREFIX (the release build's
 # prefix, which the start command uses), in a display.
-LANG=ja_JP.UTF-8
-WINE_DESKTOP_SIZE=1024x768
 . "$(dirname "$0")/journey_lib.sh"
 start_command=$(cd "$(dirname "$0")/../.." && pwd)/tools/start.sh
 
