@@ -4,9 +4,8 @@
 
 #include <cstdio>
 #include <string>
-#include <vector>
 
-#include "pattern_color.h"
+#include "pattern_window.h"
 
 namespace {
 
@@ -14,20 +13,8 @@ namespace {
 // pixel encodes its own place.
 void showPattern()
 {
-    const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
-    const int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
-    const int width = GetSystemMetrics(SM_CXVIRTUALSCREEN);
-    const int height = GetSystemMetrics(SM_CYVIRTUALSCREEN);
-    std::vector<DWORD> pixels(width * height);  // 0x00RRGGBB, rows top-down
-    for (int i = 0; i < width * height; ++i) {
-        const ColorRef color = patternColorAt(left + i % width, top + i / width);
-        pixels[i] = redOf(color) << 16 | greenOf(color) << 8 | blueOf(color);
-    }
-    // A static control shows them as a bitmap: no window class or painting of our own.
-    const HBITMAP bitmap = CreateBitmap(width, height, 1, 32, pixels.data());
-    const HWND window = CreateWindowExA(0, "STATIC", "Test pattern", WS_POPUP | WS_VISIBLE | SS_BITMAP, left, top,
-                                        width, height, nullptr, nullptr, nullptr, nullptr);
-    SendMessageA(window, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
+    createPatternWindow(GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+                        GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN), 0);
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
         DispatchMessageA(&message);

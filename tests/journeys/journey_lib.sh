@@ -93,7 +93,7 @@ cell_widths() {
         awk '$1 > most { most = $1; common = $2 } { widest = $2 } END { print common, widest }'
 }
 
-# The test pattern's colour at a screen point (tests/support/pattern_color.h) in HTML notation.
+# The test pattern's colour at a screen point (tests/support/pattern_window.h) in HTML notation.
 pattern_html() { printf '#%02X%02X%02X' $(($1 & 255)) $(($2 & 255)) $(((($1 >> 8) & 15) | ((($2 >> 8) & 15) << 4))); }
 inverse_html() { printf '#%06X' $((0xFFFFFF ^ 0x${1#\#})); }
 

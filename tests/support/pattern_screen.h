@@ -9,7 +9,7 @@
 #include "frame_cases.h"
 #include "lens/app_state.h"
 #include "lens/platform_win.h"
-#include "pattern_color.h"
+#include "pattern_window.h"
 
 // What a pixel read gives at a point of the screen: the pattern, or 0xFFFFFFFF off the screen.
 inline ColorRef screenPixel(Point at)
@@ -20,20 +20,9 @@ inline ColorRef screenPixel(Point at)
 
 class PatternScreen : public testing::Test {
 protected:
-    // A static control over the whole screen shows the pattern, drawn into a DIB section.
     static void SetUpTestSuite()
     {
-        BITMAPINFO info = {{sizeof(BITMAPINFOHEADER), SCREEN_WIDTH, -SCREEN_HEIGHT, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
-        std::uint32_t* pixels = nullptr;  // 0x00RRGGBB, rows top-down
-        const HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&pixels),
-                                                nullptr, 0);
-        for (int i = 0; i < SCREEN_WIDTH * SCREEN_HEIGHT; ++i) {
-            const ColorRef color = patternColorAt(i % SCREEN_WIDTH, i / SCREEN_WIDTH);
-            pixels[i] = redOf(color) << 16 | greenOf(color) << 8 | blueOf(color);
-        }
-        pattern = CreateWindowExA(WS_EX_TOPMOST, "Static", "", WS_POPUP | WS_VISIBLE | SS_BITMAP, 0, 0, SCREEN_WIDTH,
-                                  SCREEN_HEIGHT, nullptr, nullptr, nullptr, nullptr);
-        SendMessageA(pattern, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
+        pattern = createPatternWindow(0, 0, SCREEN_WIDTH, SCREEN_HEIGHT, WS_EX_TOPMOST);
         UpdateWindow(pattern);
     }
 
