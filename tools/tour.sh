@@ -3,16 +3,10 @@
 # lens to a point and copied in each of its five notations, then a screenshot. Usage: tour.sh
 # HELPER_BIN_DIR WINE_PREFIX PICKER, inside a display of 1024 x 768; prints each copied value.
 PICKER=$3
-LANG=ja_JP.UTF-8
-WINE_DESKTOP_SIZE=1024x768
 wine_run=$(cd "$(dirname "$0")" && pwd)/wine-run.sh
 . "$(dirname "$0")/../tests/journeys/journey_lib.sh"
 
-start "$bin/journey_helper.exe" pattern
-eventually shows 1 window Static || { echo "tour: the test pattern did not appear" >&2; exit 1; }
-start "$picker"
-eventually shows 1 lens || { echo "tour: the picker did not appear" >&2; exit 1; }
-grip="$((lens_x + 30)) $((lens_y + 70))"
+open_picker >&2
 drag_to 600 500
 echo "Dragged from the lens to (600, 500) of the test pattern, then copied with Ctrl+C:"
 printf '  %-20s%s\n' "HTML" "$(copy_after)"
