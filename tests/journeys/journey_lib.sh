@@ -65,8 +65,11 @@ find_lens() {
 # Each window of the Wine desktop is an X window, and with no window manager X sends keys to the one
 # under the pointer: keys go to the picker's X window, as a window manager sends them to the active one.
 # They are typed through XTEST: keys sent to a window (xdotool's way after a search) left the chart
-# dialog deaf to clicks.
-keys() { xdotool windowfocus "$(xdotool search --limit 1 --name '^Qen Color Picker$')" key --delay 60 "$@" sleep 0.3; }
+# dialog deaf to clicks. Wine takes the focus a moment after X moves it, which a busy machine makes
+# longer: right after a dialog closed, a key typed at once could reach neither window.
+keys() {
+    xdotool windowfocus "$(xdotool search --limit 1 --name '^Qen Color Picker$')" sleep 0.2 key --delay 60 "$@" sleep 0.3
+}
 
 # copy_after [KEYS...]: the keys, then Ctrl+C; prints the copied text once it has replaced the empty
 # text put on the clipboard first, since Wine hands the text to X a moment after the copy. The xclip
