@@ -1,5 +1,5 @@
 // The window-system operations the lens needs, under their Win32 names and with their effects.
-// platform_win.cpp implements them with USER32, GDI and KERNEL32; the rules never see which.
+// platform_win.cpp implements them with USER32, GDI and KERNEL32, so that the rules need no <windows.h>.
 #pragma once
 
 #include <cstdint>
