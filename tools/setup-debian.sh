@@ -6,7 +6,7 @@
 set -eu
 
 packages="cmake g++ make libgtest-dev libbenchmark-dev
-g++-mingw-w64-i686 binutils-mingw-w64-i686 mingw-w64-i686-dev
+g++-mingw-w64-i686 binutils-mingw-w64-i686 mingw-w64-i686-dev g++-mingw-w64-x86-64-posix
 wine wine32:i386 wine64 xvfb xdotool xclip x11-utils xauth imagemagick fonts-ipafont-gothic locales
 xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils"
 
