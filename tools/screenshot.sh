@@ -1,16 +1,18 @@
 #!/bin/sh
 # Takes the README's and the read-me's picture: the picker over the test pattern, zoomed in on a point,
-# with its View menu open, on a Japanese Wine desktop whose menu font falls back to IPA Gothic.
+# with its View menu open, on a Japanese Wine desktop whose menu font falls back to IPA Gothic; in the
+# Windows build this machine runs.
 . "$(dirname "$0")/common.sh"
-build_preset windows ormelin journey_helper >/dev/null
+eval "$(tools/wine-arch.sh)"
+build_preset "windows$suffix" ormelin journey_helper >/dev/null
 
-prefix=$root/build/windows/wineprefix-screenshot
+prefix=$root/build/windows$suffix/wineprefix-screenshot
 export XVFB_WINE_PREFIXES=$prefix
 XVFB_SCREEN=1024x768x24 tools/with-xvfb.sh sh -c '
     set -eu
     export LANG=ja_JP.UTF-8
     run() { "$0/tools/wine-run.sh" "$1" "$@"; }
-    bin=$0/build/windows/bin
+    bin=$0/build/windows$suffix/bin
     links="HKLM\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontLink\\SystemLink"
     for font in Tahoma "MS Shell Dlg" "MS Shell Dlg 2"; do
         "$0/tools/wine-run.sh" "$1" reg add "$links" /v "$font" /t REG_MULTI_SZ /d "ipag.ttf,IPAGothic" /f >/dev/null
