@@ -1,5 +1,5 @@
 // Placing a text on the clipboard as CF_TEXT. The system calls are passed in, so that tests can
-// make each of them fail and see that nothing leaks and the clipboard is always closed.
+// make each of them fail and see that nothing leaks, the clipboard is always closed and a busy one waited for.
 #pragma once
 
 #include <windows.h>
@@ -13,10 +13,11 @@ struct ClipboardCalls {
     HANDLE(WINAPI* setClipboardData)(UINT, HANDLE);
     BOOL(WINAPI* closeClipboard)();
     HGLOBAL(WINAPI* globalFree)(HGLOBAL);
+    void(WINAPI* sleep)(DWORD);
 };
 
 extern const ClipboardCalls SYSTEM_CLIPBOARD;
 
-// Replaces the clipboard's content with text. Memory the clipboard did not take is freed; a
-// clipboard that cannot be opened is left alone. Nothing is reported.
+// Replaces the clipboard's content with text. A clipboard that another program holds is tried again
+// for about 100 ms, and then left alone; memory the clipboard did not take is freed. Nothing is reported.
 void copyTextToClipboard(HWND owner, const char* text, const ClipboardCalls& calls = SYSTEM_CLIPBOARD);

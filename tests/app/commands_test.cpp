@@ -9,6 +9,7 @@
 #include <shellapi.h>
 
 #include <string>
+#include <thread>
 
 #include "dialogs/about_dialog.h"
 #include "hex_color.h"
@@ -87,6 +88,27 @@ TEST_F(Commands, NotationsAndInvertCheckTheirItemsAndCopyCopiesWhatTheLensShows)
         DispatchMessageA(&message);
     }
     EXPECT_EQ(clipboardText(), "X:4 Y:4 [x5]");
+}
+
+// Clipboard managers open the clipboard for a moment after every change: a Copy made meanwhile waits
+// for them instead of leaving the old content to be pasted.
+TEST_F(Commands, CopyWaitsWhileAnotherThreadHoldsTheClipboard)
+{
+    appState.currentColor = 0x00563412;
+    invalidateLens(window);
+    const HANDLE held = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+    std::thread holder([held] {
+        OpenClipboard(nullptr);
+        EmptyClipboard();
+        SetEvent(held);
+        Sleep(20);
+        CloseClipboard();
+    });
+    WaitForSingleObject(held, INFINITE);
+    command(CMD_COPY_VALUE);
+    holder.join();
+    CloseHandle(held);
+    EXPECT_EQ(clipboardText(), "#123456");
 }
 
 TEST_F(Commands, AlwaysOnTopOffLeavesTheTopmostBandButStaysAboveTheWindowBelow)
