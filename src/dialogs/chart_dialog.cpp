@@ -24,7 +24,9 @@ bool inChart(HWND dialog, POINT point)
 
 // The cells are placed in pixels and the dialog is sized in dialog units, which follow its font:
 // where the font leaves it too small for the chart and its margin, the dialog grows just enough,
-// its controls staying where the template puts them.
+// its controls staying where the template puts them. The dialog manager fitted the template into the
+// work area before it grew, so it is fitted again: opened from a picker in a corner, the grown chart
+// would reach past the screen.
 void fitChart(HWND dialog)
 {
     const Rect chart = chartRect(windowDpi(dialog));
@@ -35,6 +37,7 @@ void fitChart(HWND dialog)
     const LONG growY = std::max(0L, chart.bottom + chart.top - client.bottom);
     SetWindowPos(dialog, nullptr, 0, 0, outer.right - outer.left + growX, outer.bottom - outer.top + growY,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageA(dialog, DM_REPOSITION, 0, 0);
 }
 
 INT_PTR initChart(HWND dialog)

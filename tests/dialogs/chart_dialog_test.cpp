@@ -22,13 +22,18 @@ std::string textsOf(HWND dialog)
     return std::string(rgb) + " " + html;
 }
 
-TEST_F(ColorChart, ShowsBlackFirstAndIgnoresPointsJustOutsideTheChart)
+// Opened from a picker in the screen's bottom-right corner, it stays on the work area.
+TEST_F(ColorChart, OpensOnTheWorkAreaShowingBlackAndIgnoresPointsJustOutside)
 {
     appState.currentColor = 0x00563412;
+    RECT work, outer{}, onWork{}, client{}, laidOut = {0, 0, 173, 175};  // the template's size in dialog units
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    SetWindowPos(window, nullptr, work.right - 60, work.bottom - 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     std::string shown;
     bool closing = true;
-    RECT client{}, laidOut = {0, 0, 173, 175};  // the template's size in dialog units
     whenDialogOpens([&](HWND dialog) {
+        GetWindowRect(dialog, &outer);
+        IntersectRect(&onWork, &outer, &work);
         GetClientRect(dialog, &client);
         MapDialogRect(dialog, &laidOut);
         for (const LPARAM outside : {at(295, 100), at(100, 199), at(6, 100), at(100, 6)}) {
@@ -46,6 +51,7 @@ TEST_F(ColorChart, ShowsBlackFirstAndIgnoresPointsJustOutsideTheChart)
     // Grown where its font leaves it too small for the 288 x 192 chart and a margin of 7 all round.
     const Point holdingTheChart = {std::max(laidOut.right, 302L), std::max(laidOut.bottom, 206L)};
     EXPECT_EQ((Point{client.right, client.bottom}), holdingTheChart);
+    EXPECT_TRUE(EqualRect(&onWork, &outer)) << "reaches past the work area to " << outer.right << ", " << outer.bottom;
     EXPECT_FALSE(closing) << "a click outside the chart asked to close it";
     EXPECT_EQ(HexColor{appState.currentColor}, HexColor{0x00563412});
     EXPECT_TRUE(repaintRequested());
