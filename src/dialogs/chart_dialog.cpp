@@ -25,19 +25,23 @@ bool inChart(HWND dialog, POINT point)
 // The cells are placed in pixels and the dialog is sized in dialog units, which follow its font:
 // where the font leaves it too small for the chart and its margin, the dialog grows just enough,
 // its controls staying where the template puts them. The dialog manager fitted the template into the
-// work area before it grew, so it is fitted again: opened from a picker in a corner, the grown chart
-// would reach past the screen.
+// work area before it grew, so the grown dialog is moved back onto its monitor's work area: opened
+// from a picker in a corner it would reach past the screen. (Wine ignores DM_REPOSITION.)
 void fitChart(HWND dialog)
 {
     const Rect chart = chartRect(windowDpi(dialog));
     RECT client, outer;
     GetClientRect(dialog, &client);
     GetWindowRect(dialog, &outer);
-    const LONG growX = std::max(0L, chart.right + chart.left - client.right);
-    const LONG growY = std::max(0L, chart.bottom + chart.top - client.bottom);
-    SetWindowPos(dialog, nullptr, 0, 0, outer.right - outer.left + growX, outer.bottom - outer.top + growY,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    SendMessageA(dialog, DM_REPOSITION, 0, 0);
+    const LONG width = outer.right - outer.left + std::max(0L, chart.right + chart.left - client.right);
+    const LONG height = outer.bottom - outer.top + std::max(0L, chart.bottom + chart.top - client.bottom);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoA(MonitorFromWindow(dialog, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT& work = monitor.rcWork;
+    const LONG left = std::max(work.left, std::min(outer.left, work.right - width));
+    const LONG top = std::max(work.top, std::min(outer.top, work.bottom - height));
+    SetWindowPos(dialog, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 INT_PTR initChart(HWND dialog)

@@ -117,7 +117,7 @@ TEST_F(MainWindow, ResizingRepaintsTheWholeLensAndSetsTheZoomCeiling)
     appState.zoom = 25;
     appState.displayMode = MODE_SCREEN_COORDS;
     validate();
-    placeClient(300, 200, 100, 20);
+    placeClient(300, 200, 300, 20);  // wide enough for the menu bar on one line
     RECT update, client;
     GetUpdateRect(window, &update, FALSE);
     GetClientRect(window, &client);
@@ -130,7 +130,7 @@ TEST_F(MainWindow, ResizingRepaintsTheWholeLensAndSetsTheZoomCeiling)
     EXPECT_STREQ(appState.valueText.chars, "X:0 Y:0 [x25]") << "the zoom waits for the next scroll";
     send(WM_VSCROLL, SB_ENDSCROLL);
     EXPECT_EQ(appState.zoom, 20);
-    placeClient(300, 200, 100, 0);
+    placeClient(300, 200, 300, 0);
     EXPECT_EQ(appState.zoomMax, 1);
 }
 
