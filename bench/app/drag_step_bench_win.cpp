@@ -6,9 +6,8 @@
 
 #include <cstdio>
 
+#include "app/app_state.h"
 #include "app/main_window.h"
-#include "lens/app_state.h"
-#include "lens/platform_win.h"
 #include "resource_ids.h"
 
 namespace {
@@ -44,7 +43,6 @@ double microsecondsPerDragStep(HWND window)
 
 int main()
 {
-    installPlatform(win32Platform());
     const HINSTANCE instance = GetModuleHandleA(nullptr);
     LoadStringA(instance, STR_WINDOW_TITLE, appState.windowTitle, WINDOW_TEXT_SIZE);
     LoadStringA(instance, STR_WINDOW_CLASS, appState.windowClassName, WINDOW_TEXT_SIZE);
@@ -55,11 +53,11 @@ int main()
 
     RECT client;
     GetClientRect(window, &client);
-    std::printf("drag step, client %ldx%ld zoom %d: %.1f us\n", client.right, client.bottom, appState.zoom,
+    std::printf("drag step, client %ldx%ld zoom %d: %.1f us\n", client.right, client.bottom, appState.lens.zoom,
                 microsecondsPerDragStep(window));
     setClientSize(window, 1920, 1080);
     GetClientRect(window, &client);
-    std::printf("drag step, client %ldx%ld zoom %d: %.1f us\n", client.right, client.bottom, appState.zoom,
+    std::printf("drag step, client %ldx%ld zoom %d: %.1f us\n", client.right, client.bottom, appState.lens.zoom,
                 microsecondsPerDragStep(window));
     DestroyWindow(window);
     return 0;

@@ -25,12 +25,12 @@ void formatValueTextIn(benchmark::State& state)
     const DisplayMode mode = static_cast<DisplayMode>(state.range(0));
     ColorRef color = 0x00563412;
     for (auto _ : state) {
-        ValueText text = formatValueText(color, 0, {1023, 767}, 5, mode);
+        ValueText text = formatValueText(color, 0, 1023, 767, 5, mode);
         benchmark::DoNotOptimize(text);
         color = (color + 0x010305) & 0xFFFFFF;
     }
     state.SetItemsProcessed(state.iterations());
 }
-BENCHMARK(formatValueTextIn)->DenseRange(MODE_SCREEN_COORDS, MODE_HSB);
+BENCHMARK(formatValueTextIn)->DenseRange(0, static_cast<int>(DisplayMode::Hsb));
 
 }  // namespace

@@ -9,9 +9,8 @@
 #include <cstdio>
 #include <vector>
 
-#include "lens/app_state.h"
-#include "lens/lens_frame.h"
-#include "lens/platform_win.h"
+#include "app/lens_frame.h"
+#include "lens/lens_geometry.h"
 
 namespace {
 
@@ -74,13 +73,12 @@ void bareMagnifier(HDC target, const LensGeometry& g)
 
 int main()
 {
-    installPlatform(win32Platform());
-    appState.desktopWindow = handleOf(GetDesktopWindow());
     const int width = GetSystemMetrics(SM_CXSCREEN);
     const int height = GetSystemMetrics(SM_CYSCREEN);
-    appState.screen = {0, 0, width, height};
-    appState.valueFont = win32Platform().CreateFontIndirectA(VALUE_FONT);
-    appState.pickPoint = {width / 2, height / 2};
+    LensState lens;
+    lens.screen = {0, 0, width, height};
+    lens.pickPoint = {width / 2, height / 2};
+    const HFONT valueFont = createValueFont(lens.dpi);
 
     WNDCLASSEXA windowClass{};
     windowClass.cbSize = sizeof windowClass;
@@ -96,10 +94,9 @@ int main()
         const HWND window = CreateWindowExA(0, "LensFrameBench", "", WS_POPUP | WS_VISIBLE, 0, 0, size.width,
                                            size.height, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
         const HDC target = GetDC(window);
-        appState.zoom = size.zoom;
-        const LensGeometry g = computeLensGeometry(size.width, size.height, size.zoom, appState.pickPoint,
-                                                   appState.screen);
-        const Comparison c = compare([&] { composeLensFrame(handleOf(window), handleOf(target)); },
+        lens.zoom = size.zoom;
+        const LensGeometry g = computeLensGeometry(size.width, size.height, size.zoom, lens.pickPoint, lens.screen);
+        const Comparison c = compare([&] { composeLensFrame(window, target, lens, valueFont); },
                                      [&] { bareMagnifier(target, g); });
         char label[32];
         std::snprintf(label, sizeof label, "%dx%d z%d", size.width, size.height, size.zoom);
@@ -107,6 +104,6 @@ int main()
         ReleaseDC(window, target);
         DestroyWindow(window);
     }
-    win32Platform().DeleteObject(appState.valueFont);
+    DeleteObject(valueFont);
     return 0;
 }

@@ -4,9 +4,6 @@
 
 #include <cstring>
 
-const ClipboardCalls SYSTEM_CLIPBOARD = {OpenClipboard,    EmptyClipboard, GlobalAlloc, GlobalLock, GlobalUnlock,
-                                         SetClipboardData, CloseClipboard, GlobalFree,  Sleep};
-
 namespace {
 
 // Clipboard managers, remote-desktop clipboard sync and password managers open the clipboard for a
@@ -15,38 +12,36 @@ namespace {
 constexpr int OPEN_TRIES = 10;
 constexpr DWORD OPEN_RETRY_DELAY_MS = 10;
 
-bool openWhenFree(HWND owner, const ClipboardCalls& calls)
+bool openWhenFree(HWND owner)
 {
-    for (int tries = 1; !calls.openClipboard(owner); ++tries) {
+    for (int tries = 1; !OpenClipboard(owner); ++tries) {
         if (tries == OPEN_TRIES) {
             return false;
         }
-        calls.sleep(OPEN_RETRY_DELAY_MS);
+        Sleep(OPEN_RETRY_DELAY_MS);
     }
     return true;
 }
 
 }  // namespace
 
-void copyTextToClipboard(HWND owner, const char* text, const ClipboardCalls& calls)
+void copyTextToClipboard(HWND owner, const char* text)
 {
-    if (!openWhenFree(owner, calls)) {
+    if (!openWhenFree(owner)) {
         return;
     }
-    calls.emptyClipboard();
+    EmptyClipboard();
     const std::size_t size = std::strlen(text) + 1;
-    HGLOBAL memory = calls.globalAlloc(GMEM_DDESHARE, size);
-    if (memory != nullptr) {
-        if (void* bytes = calls.globalLock(memory)) {
+    if (const HGLOBAL memory = GlobalAlloc(GMEM_DDESHARE, size)) {
+        bool taken = false;  // once SetClipboardData succeeds the clipboard owns the memory
+        if (void* bytes = GlobalLock(memory)) {
             std::memcpy(bytes, text, size);
-            calls.globalUnlock(memory);
-            if (calls.setClipboardData(CF_TEXT, memory) != nullptr) {
-                memory = nullptr;  // the clipboard owns it now
-            }
+            GlobalUnlock(memory);
+            taken = SetClipboardData(CF_TEXT, memory) != nullptr;
         }
-        if (memory != nullptr) {
-            calls.globalFree(memory);
+        if (!taken) {
+            GlobalFree(memory);
         }
     }
-    calls.closeClipboard();
+    CloseClipboard();
 }

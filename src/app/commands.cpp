@@ -5,31 +5,32 @@
 #include <commdlg.h>
 #include <shellapi.h>
 
+#include "app/app_state.h"
 #include "app/clipboard.h"
 #include "app/main_window.h"
 #include "app/module_directory.h"
-#include "color/value_text.h"
 #include "dialogs/about_dialog.h"
 #include "dialogs/chart_dialog.h"
-#include "lens/app_state.h"
-#include "lens/navigation.h"
-#include "lens/platform_win.h"
+#include "lens/zoom.h"
 #include "resource_ids.h"
 
-ShellExecuteCall shellExecute = ShellExecuteA;
+// The notation items are numbered in the notations' own order.
+static_assert(MODE_HSB - MODE_SCREEN_COORDS == static_cast<int>(DisplayMode::Hsb));
 
 namespace {
 
 constexpr const char* README_FILE = "ormelin.html";
 constexpr const char* HOME_PAGE_URL = "http://www.example.org/qen/";
 
+UINT menuItemOf(DisplayMode mode) { return MODE_SCREEN_COORDS + static_cast<UINT>(mode); }
+
 // The five notation items behave as a radio group kept by hand.
 void selectDisplayMode(HWND window, DisplayMode mode)
 {
     const HMENU menu = GetMenu(window);
-    CheckMenuItem(menu, static_cast<UINT>(appState.displayMode), MF_UNCHECKED);
-    appState.displayMode = mode;
-    CheckMenuItem(menu, static_cast<UINT>(mode), MF_CHECKED);
+    CheckMenuItem(menu, menuItemOf(appState.lens.displayMode), MF_UNCHECKED);
+    appState.lens.displayMode = mode;
+    CheckMenuItem(menu, menuItemOf(mode), MF_CHECKED);
     invalidateLens(window);
 }
 
@@ -42,7 +43,7 @@ void toggleSetting(HWND window, std::int32_t& setting, UINT item)
 
 void toggleInvert(HWND window)
 {
-    toggleSetting(window, appState.invert, CMD_INVERT);
+    toggleSetting(window, appState.lens.invert, CMD_INVERT);
     invalidateLens(window);
 }
 
@@ -54,37 +55,44 @@ void toggleAlwaysOnTop(HWND window)
 
 void createColor(HWND window)
 {
-    appState.currentColor = chooseColor(window, appState.currentColor);
+    appState.lens.currentColor = chooseColor(window, appState.lens.currentColor);
     invalidateLens(window);
 }
 
 void showColorChart(HWND window)
 {
-    DialogBoxParamA(toInstance(appState.instance), MAKEINTRESOURCEA(DLG_COLOR_CHART), window, chartDialogProc, 0);
+    DialogBoxParamA(appState.instance, MAKEINTRESOURCEA(DLG_COLOR_CHART), window, chartDialogProc, 0);
     invalidateLens(window);
 }
 
 void showAbout(HWND window)
 {
-    DialogBoxParamA(toInstance(appState.instance), MAKEINTRESOURCEA(DLG_ABOUT), window, aboutDialogProc, 0);
+    DialogBoxParamA(appState.instance, MAKEINTRESOURCEA(DLG_ABOUT), window, aboutDialogProc, 0);
 }
 
-// The copied text is the one the lens shows: a change still waiting for its paint (an arrow key
-// or F3 just before Ctrl+C) is painted, and so formatted, first.
-void copyValue(HWND window)
+// The copied text is the one the lens shows for the current state, a change still waiting for its
+// paint (an arrow key or F3 just before Ctrl+C) included.
+void copyValue(HWND window) { copyTextToClipboard(window, lensValueText(appState.lens).chars); }
+
+// Grows the window so that its client area holds whole cells at the zoom, keeping its top-left corner.
+void fitWindowToZoom(HWND window)
 {
-    UpdateWindow(window);
-    copyTextToClipboard(window, appState.valueText.chars);
+    RECT client, outer;
+    GetClientRect(window, &client);
+    GetWindowRect(window, &outer);
+    const Rect fitted = fittedWindowRect({client.left, client.top, client.right, client.bottom},
+                                         {outer.left, outer.top, outer.right, outer.bottom}, appState.lens.zoom);
+    MoveWindow(window, fitted.left, fitted.top, fitted.right - fitted.left, fitted.bottom - fitted.top, TRUE);
 }
 
 void openReadme()
 {
     char directory[MAX_PATH];
     moduleDirectory(directory);
-    shellExecute(nullptr, "OPEN", README_FILE, nullptr, directory, SW_SHOWNORMAL);
+    ShellExecuteA(nullptr, "OPEN", README_FILE, nullptr, directory, SW_SHOWNORMAL);
 }
 
-void openHomePage() { shellExecute(nullptr, "OPEN", HOME_PAGE_URL, nullptr, nullptr, SW_SHOWNORMAL); }
+void openHomePage() { ShellExecuteA(nullptr, "OPEN", HOME_PAGE_URL, nullptr, nullptr, SW_SHOWNORMAL); }
 
 }  // namespace
 
@@ -96,14 +104,14 @@ LRESULT onCommand(HWND window, WPARAM wParam, LPARAM lParam)
     case MODE_COLORREF:
     case MODE_HTML:
     case MODE_RGB:
-    case MODE_HSB: selectDisplayMode(window, command); break;
-    case CMD_NEXT_MODE: selectDisplayMode(window, nextDisplayMode(appState.displayMode)); break;
+    case MODE_HSB: selectDisplayMode(window, static_cast<DisplayMode>(command - MODE_SCREEN_COORDS)); break;
+    case CMD_NEXT_MODE: selectDisplayMode(window, nextDisplayMode(appState.lens.displayMode)); break;
     case CMD_INVERT: toggleInvert(window); break;
     case CMD_ALWAYS_ON_TOP: toggleAlwaysOnTop(window); break;
     case CMD_CREATE_COLOR: createColor(window); break;
     case CMD_COLOR_CHART: showColorChart(window); break;
     case CMD_COPY_VALUE: copyValue(window); break;
-    case CMD_FIT_SIZE: fitWindowToZoom(handleOf(window)); break;
+    case CMD_FIT_SIZE: fitWindowToZoom(window); break;
     case CMD_EXIT: DestroyWindow(window); break;
     case CMD_README: openReadme(); break;
     case CMD_HOME_PAGE: openHomePage(); break;
@@ -115,12 +123,11 @@ LRESULT onCommand(HWND window, WPARAM wParam, LPARAM lParam)
 
 COLORREF chooseColor(HWND owner, COLORREF color)
 {
-    static_assert(sizeof appState.customColors[0] == sizeof(COLORREF));
     CHOOSECOLORA dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = owner;
     dialog.rgbResult = color;
-    dialog.lpCustColors = reinterpret_cast<COLORREF*>(appState.customColors);
+    dialog.lpCustColors = appState.customColors;
     dialog.Flags = CC_RGBINIT;
     return ChooseColorA(&dialog) != FALSE ? dialog.rgbResult : color;
 }

@@ -1,5 +1,5 @@
-// The main window's commands, raised alike by the menu and the accelerators, and the small
-// services they need: the colour dialog, the z-order switch and the shell.
+// The main window's commands, raised alike by the menu and the accelerators, and the small services
+// they need: the colour dialog and the z-order switch.
 #pragma once
 
 #include <windows.h>
@@ -11,8 +11,3 @@ COLORREF chooseColor(HWND owner, COLORREF color);
 
 // Puts the window into the topmost band, or out of it to the top of the ordinary windows, in place.
 void setAlwaysOnTop(HWND window, bool onTop);
-
-// How the read-me and the home page reach the shell: ShellExecuteA, unless a test has put a
-// recorder in its place.
-using ShellExecuteCall = HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
-extern ShellExecuteCall shellExecute;

@@ -2,15 +2,22 @@
 // Handlers change AppState through the lens rules and invalidate; only the paint handler draws.
 #include "app/main_window.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
 #include <iterator>
 
+#include "app/app_state.h"
 #include "app/commands.h"
-#include "lens/app_state.h"
-#include "lens/lens_frame.h"
-#include "lens/navigation.h"
-#include "lens/platform_win.h"
+#include "app/gdi_guards.h"
+#include "app/lens_frame.h"
+#include "lens/pick_point.h"
+#include "lens/zoom.h"
 #include "resource_ids.h"
+
+static_assert(static_cast<UINT>(ArrowKey::Left) == VK_LEFT && static_cast<UINT>(ArrowKey::Down) == VK_DOWN);
+static_assert(static_cast<int>(ScrollRequest::LineUp) == SB_LINEUP &&
+              static_cast<int>(ScrollRequest::ThumbTrack) == SB_THUMBTRACK);
 
 namespace {
 
@@ -19,8 +26,11 @@ const auto getDpiForWindow = reinterpret_cast<UINT(WINAPI*)(HWND)>(
     reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
 
 constexpr DWORD MAIN_WINDOW_STYLE = WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_VSCROLL;
-constexpr int MAIN_WINDOW_WIDTH = 174;
-constexpr int MAIN_WINDOW_HEIGHT = 161;
+constexpr int MAIN_WINDOW_WIDTH_AT_96_DPI = 174;
+constexpr int MAIN_WINDOW_HEIGHT_AT_96_DPI = 161;
+
+// The lens's part of AppState, which every handler here works on.
+LensState& lens = appState.lens;
 
 // The virtual screen: the rectangle that holds every display, from the leftmost and topmost on. It is
 // read at creation and on WM_DISPLAYCHANGE, and again as an arrow key or a drag begins to use it,
@@ -29,44 +39,52 @@ void readVirtualScreen()
 {
     const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
     const int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
-    appState.screen = {left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN),
-                       top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+    lens.screen = {left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN), top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
 }
 
-void createValueFont()
+// The screen pixel at a point, read through the desktop window's device context. A point on no display
+// gives 0xFFFFFFFF, which is shown like any colour.
+COLORREF samplePixel(Point at)
 {
-    appState.valueFont = installedPlatform().CreateFontIndirectA(valueFontFor(appState.dpi));
+    const HWND desktop = GetDesktopWindow();
+    const ScopedDC screen(desktop, GetWindowDC(desktop));
+    return GetPixel(screen, at.x, at.y);
+}
+
+// The colour is sampled where the pick point moves, and only there: painting never resamples.
+void movePickPoint(HWND window, Point to)
+{
+    lens.pickPoint = to;
+    lens.currentColor = samplePixel(to);
+    invalidateLens(window);
 }
 
 LRESULT onCreate(HWND window, WPARAM wParam, LPARAM lParam)
 {
     readVirtualScreen();
     std::fill(std::begin(appState.customColors), std::end(appState.customColors), 0xFFFFFFFF);
-    appState.desktopWindow = handleOf(GetDesktopWindow());
-    appState.dpi = windowDpi(window);
-    createValueFont();
-    appState.currentColor = samplePixel(appState.pickPoint);
-    SetScrollRange(window, SB_VERT, 1, appState.zoomMax, FALSE);
-    SetScrollPos(window, SB_VERT, appState.zoom, FALSE);
+    lens.dpi = windowDpi(window);
+    appState.valueFont = createValueFont(lens.dpi);
+    lens.currentColor = samplePixel(lens.pickPoint);
+    SetScrollRange(window, SB_VERT, 1, lens.zoomMax, FALSE);
+    SetScrollPos(window, SB_VERT, lens.zoom, FALSE);
     return DefWindowProcA(window, WM_CREATE, wParam, lParam);
 }
 
 LRESULT onDestroy()
 {
-    installedPlatform().DeleteObject(appState.valueFont);
+    DeleteObject(appState.valueFont);
     appState.valueFont = nullptr;
     PostQuitMessage(0);
     return 0;
 }
 
 // A new client size sets the zoom ceiling and the scroll range; the zoom waits for the next scroll.
-LRESULT onSize(HWND window)
+LRESULT onSize(HWND window, LPARAM lParam)
 {
-    RECT client{};
-    GetClientRect(window, &client);
-    appState.zoomMax = zoomCeilingFor(client.right - client.left, client.bottom - client.top);
-    SetScrollRange(window, SB_VERT, 1, appState.zoomMax, FALSE);
-    SetScrollPos(window, SB_VERT, appState.zoom, TRUE);
+    lens.zoomMax = zoomCeilingFor(LOWORD(lParam), HIWORD(lParam));
+    SetScrollRange(window, SB_VERT, 1, lens.zoomMax, FALSE);
+    SetScrollPos(window, SB_VERT, lens.zoom, TRUE);
     return 0;
 }
 
@@ -78,13 +96,13 @@ LRESULT onDisplayChange(HWND window)
     return 0;
 }
 
-// Moved to a display of another DPI: the layout and the value font follow it, and the window takes
-// the place and size the system suggests.
+// Moved to a display of another DPI: the layout and the value font follow it, and the window takes the
+// place and size the system suggests.
 LRESULT onDpiChanged(HWND window, WPARAM wParam, LPARAM lParam)
 {
-    appState.dpi = LOWORD(wParam);
-    installedPlatform().DeleteObject(appState.valueFont);
-    createValueFont();
+    lens.dpi = LOWORD(wParam);
+    DeleteObject(appState.valueFont);
+    appState.valueFont = createValueFont(lens.dpi);
     const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
     SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -92,21 +110,11 @@ LRESULT onDpiChanged(HWND window, WPARAM wParam, LPARAM lParam)
     return 0;
 }
 
-// Greys the Copy item while there is no value text to copy.
-void updateCopyItem(HWND window)
-{
-    const UINT state = appState.valueText.chars[0] != '\0' ? MF_ENABLED : MF_GRAYED;
-    EnableMenuItem(GetMenu(window), CMD_COPY_VALUE, MF_BYCOMMAND | state);
-}
-
 LRESULT onPaint(HWND window)
 {
     PAINTSTRUCT paint;
     const HDC surface = BeginPaint(window, &paint);
-    if (appState.desktopWindow != nullptr) {
-        composeLensFrame(handleOf(window), handleOf(surface));
-        updateCopyItem(window);
-    }
+    composeLensFrame(window, surface, lens, appState.valueFont);
     EndPaint(window, &paint);
     return 0;
 }
@@ -115,40 +123,39 @@ LRESULT onKeyDown(HWND window, WPARAM key)
 {
     if (key >= VK_LEFT && key <= VK_DOWN) {
         readVirtualScreen();
-        stepPickPoint(static_cast<ArrowKey>(key));
-        invalidateLens(window);
+        movePickPoint(window, stepPickPoint(lens.pickPoint, static_cast<ArrowKey>(key), lens.screen));
     }
     return 0;
 }
 
 LRESULT onVScroll(HWND window, WPARAM wParam)
 {
-    zoomForScroll(LOWORD(wParam), HIWORD(wParam));
-    if (appState.zoom != GetScrollPos(window, SB_VERT)) {
-        SetScrollPos(window, SB_VERT, appState.zoom, TRUE);
+    lens.zoom = zoomForScroll(lens.zoom, lens.zoomMax, LOWORD(wParam), HIWORD(wParam));
+    if (lens.zoom != GetScrollPos(window, SB_VERT)) {
+        SetScrollPos(window, SB_VERT, lens.zoom, TRUE);
         invalidateLens(window);
     }
     return 0;
 }
 
-// While the window holds the capture the pick point follows the cursor over the whole screen.
+// While the window holds the capture the pick point follows the cursor over the whole screen, left of
+// and above the client area too, where the cursor's coordinates are negative.
 LRESULT onMouseMove(HWND window, LPARAM lParam)
 {
     if (GetCapture() != window) {
         return 0;
     }
-    POINT clientOrigin = {0, 0};
-    ClientToScreen(window, &clientOrigin);
-    pickPointFromCursor(LOWORD(lParam), HIWORD(lParam), {clientOrigin.x, clientOrigin.y});
-    invalidateLens(window);
+    POINT cursor = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    ClientToScreen(window, &cursor);
+    movePickPoint(window, {cursor.x, cursor.y});
     return 0;
 }
 
 LRESULT onLButtonDown(HWND window, LPARAM lParam)
 {
-    RECT client{};
+    RECT client;
     GetClientRect(window, &client);
-    const POINT click = {LOWORD(lParam), HIWORD(lParam)};  // unsigned: left of or above never passes
+    const POINT click = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     if (!PtInRect(&client, click)) {
         return 0;
     }
@@ -175,7 +182,7 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     switch (message) {
     case WM_CREATE: return onCreate(window, wParam, lParam);
     case WM_DESTROY: return onDestroy();
-    case WM_SIZE: return onSize(window);
+    case WM_SIZE: return onSize(window, lParam);
     case WM_PAINT: return onPaint(window);
     case WM_KEYDOWN: return onKeyDown(window, wParam);
     case WM_COMMAND: return onCommand(window, wParam, lParam);
@@ -206,14 +213,14 @@ bool registerMainWindowClass(HINSTANCE instance)
 
 HWND createMainWindow(HINSTANCE instance)
 {
-    appState.instance = handleOf(instance);
+    appState.instance = instance;
     const HWND window = CreateWindowExA(WS_EX_TOPMOST, appState.windowClassName, appState.windowTitle,
-                                        MAIN_WINDOW_STYLE, CW_USEDEFAULT, 0, MAIN_WINDOW_WIDTH, MAIN_WINDOW_HEIGHT,
-                                        nullptr, nullptr, instance, nullptr);
-    // The first size is pixels at 96 DPI: on a display of another DPI it scales, as the frame does.
+                                        MAIN_WINDOW_STYLE, CW_USEDEFAULT, 0, MAIN_WINDOW_WIDTH_AT_96_DPI,
+                                        MAIN_WINDOW_HEIGHT_AT_96_DPI, nullptr, nullptr, instance, nullptr);
+    // On a display of another DPI the first size scales, as the frame does.
     if (window != nullptr) {
-        SetWindowPos(window, nullptr, 0, 0, scaledToDpi(MAIN_WINDOW_WIDTH, appState.dpi),
-                     scaledToDpi(MAIN_WINDOW_HEIGHT, appState.dpi), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(window, nullptr, 0, 0, scaledToDpi(MAIN_WINDOW_WIDTH_AT_96_DPI, lens.dpi),
+                     scaledToDpi(MAIN_WINDOW_HEIGHT_AT_96_DPI, lens.dpi), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     return window;
 }
@@ -223,8 +230,6 @@ std::int32_t windowDpi(HWND window)
     if (getDpiForWindow != nullptr) {
         return static_cast<std::int32_t>(getDpiForWindow(window));
     }
-    const HDC surface = GetDC(window);
-    const int dpi = GetDeviceCaps(surface, LOGPIXELSX);
-    ReleaseDC(window, surface);
-    return dpi;
+    const ScopedDC surface(window, GetDC(window));
+    return GetDeviceCaps(surface, LOGPIXELSX);
 }

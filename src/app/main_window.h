@@ -1,5 +1,5 @@
-// The main window: class registration, creation and its window procedure, whose handlers turn
-// messages into the lens rules and decide when the lens is repainted.
+// The main window: class registration, creation and its window procedure, whose handlers turn messages
+// into the lens rules and decide when the lens is repainted.
 #pragma once
 
 #include <windows.h>

@@ -1,41 +1,24 @@
-// Splits a module path at its last separator, stepping over double-byte characters whole.
-// Every copy is bounded by the caller's buffer.
+// Splits the module path at its last separator, stepping over double-byte characters whole, so that a
+// folder such as 表示 (0x95 0x5C) keeps its name. Every copy is bounded by the caller's buffer.
 #include "app/module_directory.h"
 
 #include <cstring>
 
-#include "lens/app_state.h"
-#include "lens/platform_win.h"
-
-namespace {
-
-bool isSystemLeadByte(unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; }
-
-}  // namespace
-
-void directoryOfPath(const char* path, LeadByteTest isLeadByte, char* buffer, std::size_t size)
-{
-    if (size == 0) {
-        return;
-    }
-    const bool hasDrive = path[0] != '\0' && path[1] == ':';
-    std::size_t end = hasDrive ? 2 : 0;  // bytes to keep
-    for (std::size_t i = end; path[i] != '\0'; ++i) {
-        const auto byte = static_cast<unsigned char>(path[i]);
-        if (isLeadByte(byte) && path[i + 1] != '\0') {
-            ++i;  // the trail byte goes with its lead byte
-        } else if (byte == '\\' || byte == '/') {
-            end = i + 1;
-        }
-    }
-    const std::size_t kept = end < size ? end : size - 1;
-    std::memcpy(buffer, path, kept);
-    buffer[kept] = '\0';
-}
+#include "app/app_state.h"
 
 void moduleDirectory(char (&buffer)[MAX_PATH])
 {
     char path[MAX_PATH + 1] = {};  // the extra byte keeps a path that fills MAX_PATH terminated
-    GetModuleFileNameA(toInstance(appState.instance), path, MAX_PATH);
-    directoryOfPath(path, isSystemLeadByte, buffer, MAX_PATH);
+    GetModuleFileNameA(appState.instance, path, MAX_PATH);
+    std::size_t end = path[0] != '\0' && path[1] == ':' ? 2 : 0;  // the drive, then up to the last separator
+    for (std::size_t i = end; path[i] != '\0'; ++i) {
+        if (IsDBCSLeadByte(static_cast<BYTE>(path[i])) && path[i + 1] != '\0') {
+            ++i;  // the trail byte goes with its lead byte
+        } else if (path[i] == '\\' || path[i] == '/') {
+            end = i + 1;
+        }
+    }
+    const std::size_t kept = end < MAX_PATH ? end : MAX_PATH - 1;
+    std::memcpy(buffer, path, kept);
+    buffer[kept] = '\0';
 }

@@ -4,15 +4,5 @@
 
 #include <windows.h>
 
-#include <cstddef>
-
-using LeadByteTest = bool (*)(unsigned char byte);
-
-// Writes the drive and directory of path, up to and including its last separator ("\" or "/"),
-// into buffer; a path with a drive and no separator gives the drive alone, any other path the
-// empty text. Never writes more than size bytes, terminator included.
-void directoryOfPath(const char* path, LeadByteTest isLeadByte, char* buffer, std::size_t size);
-
-// The running executable's drive and directory, ending in a separator, split by the system's
-// code page.
+// The running executable's drive and directory, ending in a separator, split by the system's code page.
 void moduleDirectory(char (&buffer)[MAX_PATH]);

@@ -2,14 +2,12 @@
 // message loop with the accelerator table in front of it; the exit code is the quit message's.
 #include <windows.h>
 
+#include "app/app_state.h"
 #include "app/main_window.h"
-#include "lens/app_state.h"
-#include "lens/platform_win.h"
 #include "resource_ids.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
 {
-    installPlatform(win32Platform());
     LoadStringA(instance, STR_WINDOW_TITLE, appState.windowTitle, WINDOW_TEXT_SIZE);
     LoadStringA(instance, STR_WINDOW_CLASS, appState.windowClassName, WINDOW_TEXT_SIZE);
     registerMainWindowClass(instance);

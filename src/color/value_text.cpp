@@ -6,7 +6,7 @@
 
 #include "color/hsb.h"
 
-ValueText formatValueText(ColorRef color, std::int32_t invert, Point point, std::int32_t zoom,
+ValueText formatValueText(ColorRef color, std::int32_t invert, std::int32_t x, std::int32_t y, std::int32_t zoom,
                           DisplayMode mode)
 {
     const ColorRef shown = invert != 0 ? ~color : color;
@@ -17,34 +17,31 @@ ValueText formatValueText(ColorRef color, std::int32_t invert, Point point, std:
     ValueText text{};
     char* const out = text.chars;
     switch (mode) {
-    case MODE_SCREEN_COORDS:
-        std::snprintf(out, VALUE_TEXT_SIZE, "X:%ld Y:%ld [x%ld]", static_cast<long>(point.x),
-                      static_cast<long>(point.y), static_cast<long>(zoom));
+    case DisplayMode::ScreenCoords:
+        std::snprintf(out, VALUE_TEXT_SIZE, "X:%ld Y:%ld [x%ld]", static_cast<long>(x), static_cast<long>(y),
+                      static_cast<long>(zoom));
         break;
-    case MODE_COLORREF:
+    case DisplayMode::ColorRefHex:
         std::snprintf(out, VALUE_TEXT_SIZE, "0x%06X", static_cast<unsigned>(shown & 0xFFFFFF));
         break;
-    case MODE_HTML:
+    case DisplayMode::Html:
         std::snprintf(out, VALUE_TEXT_SIZE, "#%02X%02X%02X", red, green, blue);
         break;
-    case MODE_RGB:
+    case DisplayMode::Rgb:
         std::snprintf(out, VALUE_TEXT_SIZE, "R:%d G:%d B:%d", static_cast<int>(red),
                       static_cast<int>(green), static_cast<int>(blue));
         break;
-    case MODE_HSB: {
+    case DisplayMode::Hsb: {
         const HsbDisplayValues hsb = hsbDisplayValues(rgbToHsb(shown));
         std::snprintf(out, VALUE_TEXT_SIZE, "H:%d S:%d B:%d", hsb.hue, hsb.saturation,
                       hsb.brightness);
         break;
     }
-    default:
-        break;  // an unknown mode leaves the text empty
     }
     return text;
 }
 
 DisplayMode nextDisplayMode(DisplayMode mode)
 {
-    // mode < MODE_HSB is mode + 1 <= MODE_HSB without the overflow at the top of the range.
-    return mode < MODE_HSB ? mode + 1 : MODE_SCREEN_COORDS;
+    return mode == DisplayMode::Hsb ? DisplayMode::ScreenCoords : static_cast<DisplayMode>(static_cast<int>(mode) + 1);
 }

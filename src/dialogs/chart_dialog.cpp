@@ -2,18 +2,30 @@
 // actually shown, and hands the last colour hovered to the lens on OK.
 #include "dialogs/chart_dialog.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
 
+#include "app/app_state.h"
+#include "app/gdi_guards.h"
+#include "app/lens_frame.h"
 #include "app/main_window.h"
 #include "dialogs/chart_layout.h"
-#include "lens/app_state.h"
-#include "lens/lens_frame.h"
-#include "lens/platform_win.h"
 #include "resource_ids.h"
 
 namespace {
 
-POINT pointOf(LPARAM lParam) { return {LOWORD(lParam), HIWORD(lParam)}; }
+// Shows color as "R:r, G:g, B:b" and "#RRGGBB" in the dialog's two texts.
+void showChartColor(HWND dialog, COLORREF color)
+{
+    char text[32];
+    wsprintfA(text, "R:%u, G:%u, B:%u", redOf(color), greenOf(color), blueOf(color));
+    SetDlgItemTextA(dialog, CTL_CHART_RGB, text);
+    wsprintfA(text, "#%02X%02X%02X", redOf(color), greenOf(color), blueOf(color));
+    SetDlgItemTextA(dialog, CTL_CHART_HTML, text);
+}
+
+POINT pointOf(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
 
 bool inChart(HWND dialog, POINT point)
 {
@@ -55,7 +67,7 @@ void paintChart(HWND dialog)
 {
     const std::int32_t dpi = windowDpi(dialog);
     PAINTSTRUCT paint;
-    const SurfaceHandle surface = handleOf(BeginPaint(dialog, &paint));
+    const HDC surface = BeginPaint(dialog, &paint);
     for (int red = 0; red < 6; ++red) {
         for (int green = 0; green < 6; ++green) {
             for (int blue = 0; blue < 6; ++blue) {
@@ -74,10 +86,9 @@ void hoverChart(HWND dialog, LPARAM lParam)
     if (!inChart(dialog, point)) {
         return;
     }
-    const HDC surface = GetDC(dialog);
+    const ScopedDC surface(dialog, GetDC(dialog));
     appState.chartColor = GetPixel(surface, point.x, point.y);
     showChartColor(dialog, appState.chartColor);
-    ReleaseDC(dialog, surface);
 }
 
 // A click only asks for OK; the colour taken is the one hovered last when the command arrives.
@@ -92,7 +103,7 @@ INT_PTR onChartCommand(HWND dialog, WORD command)
 {
     switch (command) {
     case IDOK:
-        appState.currentColor = appState.chartColor;
+        appState.lens.currentColor = appState.chartColor;
         EndDialog(dialog, IDOK);
         return TRUE;
     case IDCANCEL:
@@ -115,13 +126,4 @@ INT_PTR CALLBACK chartDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
     case WM_COMMAND: return onChartCommand(dialog, LOWORD(wParam));
     default: return FALSE;
     }
-}
-
-void showChartColor(HWND dialog, ColorRef color)
-{
-    char text[32];
-    wsprintfA(text, "R:%u, G:%u, B:%u", redOf(color), greenOf(color), blueOf(color));
-    SetDlgItemTextA(dialog, CTL_CHART_RGB, text);
-    wsprintfA(text, "#%02X%02X%02X", redOf(color), greenOf(color), blueOf(color));
-    SetDlgItemTextA(dialog, CTL_CHART_HTML, text);
 }

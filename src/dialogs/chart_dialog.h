@@ -4,9 +4,4 @@
 
 #include <windows.h>
 
-#include "color/color.h"
-
 INT_PTR CALLBACK chartDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-
-// Shows color as "R:r, G:g, B:b" and "#RRGGBB" in the dialog's two texts.
-void showChartColor(HWND dialog, ColorRef color);

@@ -5,14 +5,16 @@
 #include <cstdint>
 
 #include "color/color.h"
-#include "lens/lens_frame.h"
+#include "lens/dpi.h"
 #include "lens/plain_types.h"
 
 inline constexpr std::uint8_t chartLevels[6] = {0, 56, 104, 152, 200, 255};
 
 // The cells are placed in pixels: 16 x 16 from (7, 7) at 96 DPI, scaled with the dialog's DPI.
-constexpr std::int32_t chartCellSize(std::int32_t dpi) { return scaledToDpi(16, dpi); }
-constexpr std::int32_t chartMargin(std::int32_t dpi) { return scaledToDpi(7, dpi); }
+inline constexpr std::int32_t CHART_CELL_SIZE_AT_96_DPI = 16;
+inline constexpr std::int32_t CHART_MARGIN_AT_96_DPI = 7;
+constexpr std::int32_t chartCellSize(std::int32_t dpi) { return scaledToDpi(CHART_CELL_SIZE_AT_96_DPI, dpi); }
+constexpr std::int32_t chartMargin(std::int32_t dpi) { return scaledToDpi(CHART_MARGIN_AT_96_DPI, dpi); }
 
 // Exactly the cells, 18 across and 12 down: the hover and click area.
 constexpr Rect chartRect(std::int32_t dpi)

@@ -1,5 +1,5 @@
-// The small value types the core uses in place of the platform's POINT, RECT and handles.
-// They carry the same widths and meaning; the Win32 shell converts them at its edge.
+// The small value types of the rules, in place of the platform's POINT and RECT, with the same widths
+// and meaning; the Win32 shell converts them at its edge.
 #pragma once
 
 #include <cstdint>
@@ -24,11 +24,3 @@ inline bool operator==(const Rect& a, const Rect& b)
 {
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
 }
-
-// Opaque handles of platform objects, held by the core but only ever used by the platform. Each
-// kind points to an incomplete type of its own, as the platform's STRICT handles do, so that a
-// window passed where a surface is wanted does not compile.
-using WindowHandle = struct OpaqueWindow*;
-using SurfaceHandle = struct OpaqueSurface*;  // a device context
-using GdiObject = struct OpaqueGdiObject*;    // a bitmap, font, brush or pen
-using InstanceHandle = struct OpaqueInstance*;

@@ -1,5 +1,5 @@
 // A fixture with the real main window in the test process, so that tests send it messages and see
-// AppState, its menu, scroll bar and update region as a user would; and scripts for modal dialogs.
+// AppState, its menu and its update region as a user would; and scripts for modal dialogs.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -7,11 +7,11 @@
 #include <windows.h>
 
 #include <functional>
+#include <ostream>
 #include <utility>
 
+#include "app/app_state.h"
 #include "app/main_window.h"
-#include "lens/app_state.h"
-#include "lens/platform_win.h"
 #include "resource_ids.h"
 
 class LensWindow : public testing::Test {
@@ -21,7 +21,6 @@ protected:
     void SetUp() override
     {
         appState = AppState{};
-        installPlatform(win32Platform());
         const HINSTANCE instance = GetModuleHandleA(nullptr);
         LoadStringA(instance, STR_WINDOW_TITLE, appState.windowTitle, WINDOW_TEXT_SIZE);
         LoadStringA(instance, STR_WINDOW_CLASS, appState.windowClassName, WINDOW_TEXT_SIZE);
@@ -35,7 +34,7 @@ protected:
     void TearDown() override
     {
         DestroyWindow(window);
-        MSG message;  // the quit message the window posts, and anything else left for it
+        MSG message;  // the quit message the window posts, which would end the next test's dialogs
         while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
         }
     }
@@ -47,8 +46,6 @@ protected:
     LRESULT command(UINT id) { return send(WM_COMMAND, id); }
     void validate() { ValidateRect(window, nullptr); }  // so that the next handler's invalidation shows
     bool repaintRequested() { return GetUpdateRect(window, nullptr, FALSE) != FALSE; }
-    void paint() { RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); }
-    bool checked(UINT item) { return (GetMenuState(GetMenu(window), item, MF_BYCOMMAND) & MF_CHECKED) != 0; }
 
     // Moves and sizes the window so that its client area is width x height at the screen point (x, y).
     void placeClient(int x, int y, int width, int height)
@@ -63,6 +60,12 @@ protected:
                    TRUE);
     }
 };
+
+inline std::ostream& operator<<(std::ostream& out, Point p) { return out << '(' << p.x << ", " << p.y << ')'; }
+inline std::ostream& operator<<(std::ostream& out, const Rect& r)
+{
+    return out << '(' << r.left << ", " << r.top << ")-(" << r.right << ", " << r.bottom << ')';
+}
 
 // A mouse message's position words for a point in client coordinates, negative ones included.
 inline LPARAM at(int x, int y) { return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y)); }

@@ -1,5 +1,5 @@
 // The single AppState of the process, with its stored starting values.
 // It has static lifetime so that every procedure can reach it directly.
-#include "lens/app_state.h"
+#include "app/app_state.h"
 
 AppState appState;
