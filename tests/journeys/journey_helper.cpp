@@ -1,5 +1,5 @@
 // The journeys' helper inside the Wine desktop: shows the test pattern full-screen, reports the
-// picker's windows as shell assignments (the journeys eval them) and drives the soak.
+// picker's windows as shell assignments (the journeys eval them).
 #include <windows.h>
 
 #include <cstdio>
@@ -46,26 +46,6 @@ void report(const char* name, const char* className)
     std::printf("count=%d scroll_bar_w=%d\n", count, GetSystemMetrics(SM_CXVSCROLL));
 }
 
-// "soak STEPS": drag steps across the screen and beyond each of its edges, and scroll changes, sent to
-// the first picker window, each followed by its paint; then answers=1 if it still answers within five
-// seconds.
-void soak(int steps)
-{
-    const HWND window = FindWindowA("ORMELIN", nullptr);
-    SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
-    for (int step = 0; step < steps; ++step) {
-        if (step % 10 == 9) {
-            SendMessageA(window, WM_VSCROLL, MAKEWPARAM(step % 20 == 9 ? SB_LINEDOWN : SB_LINEUP, 0), 0);
-        } else {
-            SendMessageA(window, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(step * 37 % 1200 - 100, step * 23 % 900 - 100));
-        }
-        SendMessageA(window, WM_PAINT, 0, 0);
-    }
-    SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
-    const bool answers = SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, nullptr) != 0;
-    std::printf("answers=%d\n", answers);
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
@@ -75,10 +55,8 @@ int main(int argc, char** argv)
         showPattern();
     } else if (mode == "lens" || (mode == "window" && argc >= 3)) {
         report(argv[1], mode == "lens" ? "ORMELIN" : argv[2]);
-    } else if (mode == "soak" && argc >= 3) {
-        soak(std::stoi(argv[2]));
     } else {
-        std::fprintf(stderr, "usage: journey_helper pattern | lens | window CLASS | soak STEPS\n");
+        std::fprintf(stderr, "usage: journey_helper pattern | lens | window CLASS\n");
         return 2;
     }
     return 0;

@@ -37,7 +37,7 @@ start() { "$wine_run" "$prefix" "$@" >/dev/null 2>&1 & }  # start PROGRAM [ARGS.
 # journey_helper.exe answers in shell assignments: count=N visible windows (the pickers for "lens",
 # that class for "window CLASS") and the first one's title (in code page 932) and place as lens_* or
 # window_*.
-helper() { timeout "${limit:-60}" "$wine_run" "$prefix" "$bin/journey_helper.exe" "$@" 2>/dev/null | tr -d '\r'; }
+helper() { timeout 60 "$wine_run" "$prefix" "$bin/journey_helper.exe" "$@" 2>/dev/null | tr -d '\r'; }
 shows() {  # shows N lens | shows N window CLASS
     count=
     eval "$(helper "$2" ${3:+"$3"} | iconv -f CP932)"

@@ -64,24 +64,6 @@ keys Return
 eventually shows 0 window "#32770"
 check "About closed" 0 "$count"
 
-# A second copy runs beside the first; $! is its pid. Once it is killed no window is active: a click
-# on the first's caption makes it the window the keys go to again.
-start "$picker"
-eventually shows 2 lens
-check "two lenses" 2 "$count"
-kill $!
-eventually shows 1 lens
-check "one lens again" 1 "$count"
-xdotool mousemove $((lens_x + 60)) $((lens_y - 30)) click 1 sleep 0.3
-
-# Soak: paints from drag steps and scroll changes (100,000 unless SOAK_STEPS says otherwise); the
-# first 2,000 settle caches and the heap before resident memory is measured.
-helper soak 2000 >/dev/null
-rss_before=$(ps -o rss= -p "$first")
-check "still answering" answers=1 "$(limit=1200 helper soak "${SOAK_STEPS:-100000}")"
-grown=$(($(ps -o rss= -p "$first") - rss_before))
-check "resident memory of $((rss_before)) KiB grew $grown KiB, less than 4 MiB" 1 "$([ "$grown" -lt 4096 ] && echo 1)"
-
 # Exit from the View menu (Alt+V, X) ends the program with exit code 0.
 keys alt+v x
 timeout 10 tail --pid="$first" -f /dev/null && wait "$first"
