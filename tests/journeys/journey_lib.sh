@@ -37,7 +37,7 @@ start() { "$wine_run" "$prefix" "$@" >/dev/null 2>&1 & }  # start PROGRAM [ARGS.
 # journey_helper.exe answers in shell assignments: count=N visible windows (the pickers for "lens",
 # that class for "window CLASS") and the first one's title (in code page 932) and place as lens_* or
 # window_*.
-helper() { timeout "${limit:-60}" "$wine_run" "$prefix" "$bin/journey_helper.exe" "$@" 2>/dev/null | tr -d '\r'; }
+helper() { timeout 60 "$wine_run" "$prefix" "$bin/journey_helper.exe" "$@" 2>/dev/null | tr -d '\r'; }
 shows() {  # shows N lens | shows N window CLASS
     count=
     eval "$(helper "$2" ${3:+"$3"} | iconv -f CP932)"
@@ -45,18 +45,14 @@ shows() {  # shows N lens | shows N window CLASS
 }
 
 # The test pattern (a static control, the desktop's only top-level one), then the picker over it: $first
-# is its pid. A journey without both ends at once.
+# is its pid, lens_* its place, and $grip X's point in its lens where drags start. A journey without
+# both ends at once.
 open_picker() {
     start "$bin/journey_helper.exe" pattern
     eventually shows 1 window Static || { echo "FAIL  the test pattern did not appear"; exit 1; }
     start "$picker"
     first=$!
-    find_lens || { echo "FAIL  the picker did not appear"; exit 1; }
-}
-
-# Where the picker is now, as lens_*, and where a drag from its lens starts, as X's point.
-find_lens() {
-    eventually shows 1 lens
+    eventually shows 1 lens || { echo "FAIL  the picker did not appear"; exit 1; }
     grip="$((lens_x + 30 - left)) $((lens_y + 70))"
 }
 
@@ -84,17 +80,20 @@ copy_after() {
 # drag_to X Y: presses in the lens (at $grip), moves to (X, Y) and releases there.
 drag_to() { xdotool mousemove $grip mousedown 1 sleep 0.05 mousemove $(($1 - left)) "$2" sleep 0.05 mouseup 1; }
 
-# screen X Y WIDTH HEIGHT: the colours of a rectangle of the screen now, #RRGGBB, one a line, row by
-# row; runs X Y WIDTH HEIGHT: the lengths of its runs of one colour.
+# screen X Y WIDTH HEIGHT: the colours of a rectangle of the screen now, #RRGGBB, one a line, row by row.
 screen() { import -window root -crop "$3x$4+$(($1 - left))+$2" -depth 8 txt:- 2>/dev/null | grep -o '#[0-9A-F]\{6\}'; }
-runs() { screen "$@" | uniq -c | awk '{ print $1 }'; }
 
-# The most common and the largest width of the lens's cells along a row near its foot, away from the
-# text and the swatch; the cells cut at the lens's sides are left out, and the cross-hair splits one.
-cell_widths() {
-    runs $((lens_x + 1)) $((lens_y + lens_h - 6)) $((lens_w - 2)) 1 | sed '1d;$d' | sort -n | uniq -c |
-        awk '$1 > most { most = $1; common = $2 } { widest = $2 } END { print common, widest }'
+# What the lens shows after a drag to (X, Y) at zoom 5, worked out from how it is meant to look, not from
+# the program's code: ceil(w / 5) x ceil(h / 5) screen pixels, each filling a cell of 5 x 5 client
+# pixels, half of them left of and above (X, Y) when it lies well inside the screen (its edges clamp
+# the view). view_at X Y sets the first screen column and row shown as source_x and source_y.
+view_at() {
+    source_x=$(($1 - (lens_w + 4) / 5 / 2))
+    source_y=$(($2 - (lens_h + 4) / 5 / 2))
 }
+# lens_pixel X Y [DX DY]: the colour on the screen of the lens's client pixel DX, DY into the cell of
+# screen pixel (X, Y), its top-left one unless given.
+lens_pixel() { screen $((lens_x + ($1 - source_x) * 5 + ${3:-0})) $((lens_y + ($2 - source_y) * 5 + ${4:-0})) 1 1; }
 
 # The test pattern's colour at a screen point (tests/support/pattern_window.h) in HTML notation.
 pattern_html() { printf '#%02X%02X%02X' $(($1 & 255)) $(($2 & 255)) $(((($1 >> 8) & 15) | ((($2 >> 8) & 15) << 4))); }
