@@ -1,12 +1,11 @@
 // The commands on the real window under Wine: the notations' and invert's check marks, always on top,
-// Fit Size, the colour dialog, and Copy while another thread holds the clipboard.
+// and Copy while another thread holds the clipboard.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
 #include <thread>
 
-#include "hex_color.h"
 #include "lens_window.h"
 
 namespace {
@@ -17,9 +16,8 @@ TEST_F(Commands, NotationsAndInvertMoveTheirCheckMarksAndRepaint)
 {
     struct Change { UINT command, checkedMode; bool inverted; };
     const Change changes[] = {
-        {CMD_NEXT_MODE, MODE_RGB, false},
-        {CMD_NEXT_MODE, MODE_HSB, false},
-        {CMD_NEXT_MODE, MODE_SCREEN_COORDS, false},  // after the last, the first
+        {MODE_HSB, MODE_HSB, false},
+        {CMD_NEXT_MODE, MODE_SCREEN_COORDS, false},  // F3: after the last, the first
         {MODE_COLORREF, MODE_COLORREF, false},
         {MODE_COLORREF, MODE_COLORREF, false},  // the mode in force stays checked
         {CMD_INVERT, MODE_COLORREF, true},
@@ -50,34 +48,6 @@ TEST_F(Commands, AlwaysOnTopOffLeavesTheTopmostBandButStaysAboveTheWindowBelow)
     }
     EXPECT_EQ(next, below) << "the window dropped below the one it covered";
     DestroyWindow(below);
-}
-
-TEST_F(Commands, FitSizeGrowsTheClientAreaToWholeCellsInPlace)
-{
-    send(WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 7));
-    placeClient(300, 200, 150, 120);
-    command(CMD_FIT_SIZE);
-    RECT client;
-    GetClientRect(window, &client);
-    POINT origin = {0, 0};
-    ClientToScreen(window, &origin);
-    EXPECT_EQ((Rect{origin.x, origin.y, client.right, client.bottom}), (Rect{300, 200, 154, 126}));
-}
-
-TEST_F(Commands, TheColourDialogsOkSetsTheColourAndCancelKeepsIt)
-{
-    appState.lens.currentColor = 0x00563412;
-    whenDialogOpens([](HWND dialog) { PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0); });
-    command(CMD_CREATE_COLOR);
-    EXPECT_EQ(HexColor{appState.lens.currentColor}, HexColor{0x00563412}) << "cancelled";
-    whenDialogOpens([](HWND dialog) {
-        SetDlgItemInt(dialog, 706, 0x38, FALSE);  // red, green and blue
-        SetDlgItemInt(dialog, 707, 0x68, FALSE);
-        SetDlgItemInt(dialog, 708, 0xC8, FALSE);
-        PostMessageA(dialog, WM_COMMAND, IDOK, 0);
-    });
-    command(CMD_CREATE_COLOR);
-    EXPECT_EQ(HexColor{appState.lens.currentColor}, HexColor{0x00C86838});
 }
 
 // Clipboard managers open the clipboard for a moment after every change: a Copy made meanwhile waits

@@ -7,6 +7,12 @@
 
 open_picker
 
+# Fit Size (Ctrl+F) grows the client area to whole cells of 5 pixels and keeps its corner.
+corner="$lens_x $lens_y"
+keys ctrl+f
+eventually shows 1 lens
+check "Fit Size: whole cells from the same corner" "$corner 0 0" "$lens_x $lens_y $((lens_w % 5)) $((lens_h % 5))"
+
 # A drag from the lens to a point, then F3 through the five notations, each copied.
 picked=$(pattern_html 600 500)
 check "HTML at (600, 500)" "$picked" "$(drag_to 600 500 && copy_after)"
@@ -33,13 +39,16 @@ check "lens: a cell off the cross-hair, inverted" "$(inverse_html "$(pattern_htm
 check "inverted back" "$picked" "$(copy_after alt+v n)"
 
 # The colour chart (Ctrl+H) holds its 18 x 12 cells of 16 pixels and their margin of 7 in the
-# Japanese dialog font, which alone would leave it too narrow; a clicked cell is taken and closes it.
+# Japanese dialog font, which alone would leave it too narrow, and opened from a picker in the screen's
+# corner it grows without leaving the screen; a clicked cell is taken and closes it.
+xdotool mousemove $((lens_x + 60)) $((lens_y - 30)) mousedown 1 sleep 0.1 mousemove 990 720 sleep 0.1 mouseup 1
 for cell in "135 119 #3868C8" "279 87 #FFFF68" "279 183 #FFFFFF"; do  # left, top, colour
     set -- $cell
     keys ctrl+h
     eventually shows 1 window "#32770"
-    holds=$([ "$window_w" -ge 302 ] && [ "$window_h" -ge 206 ] && echo 1)
-    check "chart of $window_w x $window_h holds 302 x 206" 1 "$holds"
+    on_screen=$([ $((window_x + window_w)) -le 1024 ] && [ $((window_y + window_h)) -le 768 ] && echo 1)
+    holds=$([ "$window_w" -ge 302 ] && [ "$window_h" -ge 206 ] && echo "$on_screen")
+    check "chart of $window_w x $window_h at $window_x, $window_y holds 302 x 206 on the screen" 1 "$holds"
     xdotool mousemove $((window_x + $1 + 8)) $((window_y + $2 + 8)) click 1 sleep 0.3
     eventually shows 0 window "#32770"
     check "chart cell at $1, $2 copied" "$3" "$(copy_after)"

@@ -1,14 +1,12 @@
 // A fixture with the real main window in the test process, so that tests send it messages and see
-// AppState, its menu and its update region as a user would; and scripts for modal dialogs.
+// AppState, its menu and its update region as a user would.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
-#include <functional>
 #include <ostream>
-#include <utility>
 
 #include "app/app_state.h"
 #include "app/main_window.h"
@@ -31,13 +29,7 @@ protected:
         UpdateWindow(window);
     }
 
-    void TearDown() override
-    {
-        DestroyWindow(window);
-        MSG message;  // the quit message the window posts, which would end the next test's dialogs
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        }
-    }
+    void TearDown() override { DestroyWindow(window); }
 
     LRESULT send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
     {
@@ -69,23 +61,3 @@ inline std::ostream& operator<<(std::ostream& out, const Rect& r)
 
 // A mouse message's position words for a point in client coordinates, negative ones included.
 inline LPARAM at(int x, int y) { return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y)); }
-
-// The script for the next dialog the thread opens, run once from a timer inside the dialog's modal loop.
-inline std::function<void(HWND dialog)> dialogScript;
-
-inline void CALLBACK runDialogScript(HWND, UINT, UINT_PTR timer, DWORD)
-{
-    const HWND dialog = GetActiveWindow();
-    char className[8] = {};
-    GetClassNameA(dialog, className, sizeof className);
-    if (lstrcmpA(className, "#32770") == 0 && IsWindowVisible(dialog)) {
-        KillTimer(nullptr, timer);
-        std::exchange(dialogScript, nullptr)(dialog);
-    }
-}
-
-inline void whenDialogOpens(std::function<void(HWND dialog)> script)
-{
-    dialogScript = std::move(script);
-    SetTimer(nullptr, 0, 20, runDialogScript);
-}
