@@ -24,9 +24,10 @@ check() {  # check NAME EXPECTED ACTUAL
     echo "FAIL  $1: expected '$2', got '$3'" && failed=$((failed + 1))
 }
 
-# Runs a command until it succeeds, at most 50 times in about ten seconds.
+# Runs a command until it succeeds, at most 100 times in about twenty seconds: a fresh 64-bit prefix
+# took more than ten to show its first window on a busy machine.
 eventually() {
-    tries=50
+    tries=100
     until "$@"; do
         [ $((tries -= 1)) -gt 0 ] && sleep 0.2 || return 1
     done
