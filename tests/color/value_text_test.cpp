@@ -25,6 +25,7 @@ TEST(FormatValueText, PrintsEachNotationByteForByte)
         {0x0000FFFF, 0, DisplayMode::Hsb, "H:60 S:100 B:100"},   // red and green tie: the red formula
         {0x00FF00FF, 0, DisplayMode::Hsb, "H:300 S:100 B:100"},  // red and blue tie: -60, turned by 360
         {0x00010078, 0, DisplayMode::Hsb, "H:360 S:100 B:47"},   // exactly 359.5
+        {0x00252525, 0, DisplayMode::Hsb, "H:0 S:0 B:15"},       // grey: no hue; brightness 14.5098
         {0x007F7FFE, 0, DisplayMode::Hsb, "H:0 S:50 B:100"},     // saturation 0.5: 50.5 truncates to 50
         {0x00483900, 0, DisplayMode::Hsb, "H:193 S:100 B:28"},   // exactly 192.5
         {0x00214800, 0, DisplayMode::Hsb, "H:147 S:100 B:28"},   // 147.49999999999997, not 147.5
