@@ -34,6 +34,27 @@ void selectDisplayMode(HWND window, DisplayMode mode)
     invalidateLens(window);
 }
 
+// The colour the user composes in the system colour dialog, or color when it is cancelled. The dialog
+// keeps the custom colours the user defines for the rest of the process.
+COLORREF chooseColor(HWND owner, COLORREF color)
+{
+    CHOOSECOLORA dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner;
+    dialog.rgbResult = color;
+    dialog.lpCustColors = appState.customColors;
+    dialog.Flags = CC_RGBINIT;
+    return ChooseColorA(&dialog) != FALSE ? dialog.rgbResult : color;
+}
+
+// Puts the window into the topmost band, or out of it to the top of the ordinary windows, in place.
+void setAlwaysOnTop(HWND window, bool onTop)
+{
+    // HWND_NOTOPMOST leaves the topmost band for the top of the ordinary windows in one documented
+    // step; going to the bottom and back to the top only drops the topmost style on some systems.
+    SetWindowPos(window, onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+
 // Flips a 0/1 setting and mirrors it in the check mark of its menu item.
 void toggleSetting(HWND window, std::int32_t& setting, UINT item)
 {
@@ -119,22 +140,4 @@ LRESULT onCommand(HWND window, WPARAM wParam, LPARAM lParam)
     default: return DefWindowProcA(window, WM_COMMAND, wParam, lParam);
     }
     return 0;
-}
-
-COLORREF chooseColor(HWND owner, COLORREF color)
-{
-    CHOOSECOLORA dialog{};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = owner;
-    dialog.rgbResult = color;
-    dialog.lpCustColors = appState.customColors;
-    dialog.Flags = CC_RGBINIT;
-    return ChooseColorA(&dialog) != FALSE ? dialog.rgbResult : color;
-}
-
-void setAlwaysOnTop(HWND window, bool onTop)
-{
-    // HWND_NOTOPMOST leaves the topmost band for the top of the ordinary windows in one documented
-    // step; going to the bottom and back to the top only drops the topmost style on some systems.
-    SetWindowPos(window, onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
