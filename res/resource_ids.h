@@ -1,5 +1,5 @@
 // Identifiers shared by the resource script and the code: resources, dialogs, controls, strings and commands.
-// Plain #defines only, so that windres, the Win32 shell and the window-system-free core can all include it.
+// Plain #defines only, so that windres and the Win32 shell can both include it.
 #ifndef ORMELIN_RESOURCE_IDS_H
 #define ORMELIN_RESOURCE_IDS_H
 
