@@ -12,5 +12,4 @@ others=$(echo "$headers" | sed -n 's/.*DLL Name: //p' |
 [ -z "$others" ] || fail "also $others" "system DLLs only"
 size=$(stat -c %s "$2")
 [ "$size" -le 65536 ] || fail "$size bytes" "at most 64 KiB"
-[ $status -eq 0 ] && echo "ok    $2: $3, the GUI subsystem, system DLLs only, $size bytes"
 exit $status

@@ -63,6 +63,9 @@ check "About title" "バージョン情報" "$window_title"
 keys Return
 check "About closed" 0 "$(eventually shows 0 window "#32770"; echo "$count")"
 
+# Each arrow key moves the pick point, still at (600, 500), one pixel its way.
+check "arrows right, down, up, left, left" "X:599 Y:500 [x5]" "$(copy_after F3 F3 F3 Right Down Up Left Left)"
+
 # Exit from the View menu (Alt+V, X) ends the program with exit code 0.
 keys alt+v x
 timeout 10 tail --pid="$first" -f /dev/null && wait "$first"
