@@ -21,7 +21,6 @@ TEST_F(Commands, NotationsAndInvertMoveTheirCheckMarksAndRepaint)
         {MODE_COLORREF, MODE_COLORREF, false},
         {MODE_COLORREF, MODE_COLORREF, false},  // the mode in force stays checked
         {CMD_INVERT, MODE_COLORREF, true},
-        {CMD_INVERT, MODE_COLORREF, false},
     };
     const HMENU menu = GetMenu(window);
     const auto checked = [menu](UINT item) { return (GetMenuState(menu, item, MF_BYCOMMAND) & MF_CHECKED) != 0; };

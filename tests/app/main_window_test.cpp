@@ -1,5 +1,5 @@
 // The window's rules driven with real messages under Wine: a drag picks only while the button is held,
-// a resize repaints the whole lens, and a display change reaches it.
+// the scroll bar zooms, a resize repaints the whole lens, and a display change reaches it.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -10,7 +10,8 @@ namespace {
 
 using MainWindow = LensWindow;
 
-TEST_F(MainWindow, PicksWhileTheButtonIsHeldAndNotAfterItsRelease)
+// After the drag, a line down on the scroll bar zooms in and repaints, the thumb following.
+TEST_F(MainWindow, PicksWhileTheButtonIsHeldNotAfterItsReleaseAndTheScrollBarZooms)
 {
     placeClient(300, 200, 149, 115);
     send(WM_LBUTTONDOWN, MK_LBUTTON, at(10, 10));
@@ -21,6 +22,9 @@ TEST_F(MainWindow, PicksWhileTheButtonIsHeldAndNotAfterItsRelease)
     send(WM_MOUSEMOVE, 0, at(20, 40));
     EXPECT_EQ(appState.lens.pickPoint, (Point{295, 230})) << "a move after the release picked";
     EXPECT_FALSE(repaintRequested());
+    send(WM_VSCROLL, SB_LINEDOWN);
+    EXPECT_EQ(GetScrollPos(window, SB_VERT), 6) << "the thumb follows the zoom";
+    EXPECT_TRUE(repaintRequested());
 }
 
 TEST_F(MainWindow, AResizeRepaintsTheWholeLensAndSetsTheZoomCeiling)

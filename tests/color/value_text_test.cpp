@@ -20,7 +20,6 @@ TEST(FormatValueText, PrintsEachNotationByteForByte)
         {0x00563412, 1, DisplayMode::Html, "#EDCBA9"},
         {0x00563412, 1, DisplayMode::Rgb, "R:237 G:203 B:169"},
         {0x00563412, 1, DisplayMode::Hsb, "H:30 S:29 B:93"},
-        {0xFFFFFFFF, 0, DisplayMode::ColorRefHex, "0xFFFFFF"},  // a failed read: the top byte is never shown
         // HSB: ties between channels, and hues and percentages on either side of a half.
         {0x0000FFFF, 0, DisplayMode::Hsb, "H:60 S:100 B:100"},   // red and green tie: the red formula
         {0x00FF00FF, 0, DisplayMode::Hsb, "H:300 S:100 B:100"},  // red and blue tie: -60, turned by 360

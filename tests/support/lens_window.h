@@ -26,7 +26,6 @@ protected:
         window = createMainWindow(instance);
         ASSERT_NE(window, nullptr);
         ShowWindow(window, SW_SHOWNOACTIVATE);
-        UpdateWindow(window);
     }
 
     void TearDown() override { DestroyWindow(window); }
