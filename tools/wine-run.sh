@@ -10,7 +10,8 @@
 set -eu
 prefix=$1
 shift
-export WINEPREFIX="$prefix" WINEARCH="${WINEARCH:-win32}" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX="$prefix" WINEARCH="${WINEARCH:-win32}" WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml=${WINEDLLOVERRIDES:+;$WINEDLLOVERRIDES}"
 wine=wine
 if [ "$WINEARCH" = win64 ]; then
     wine=/usr/lib/wine/wine64

@@ -9,6 +9,7 @@
 #include "app/clipboard.h"
 #include "app/main_window.h"
 #include "app/module_directory.h"
+#include "app/system_function.h"
 #include "dialogs/about_dialog.h"
 #include "dialogs/chart_dialog.h"
 #include "lens/zoom.h"
@@ -34,8 +35,8 @@ void selectDisplayMode(HWND window, DisplayMode mode)
     invalidateLens(window);
 }
 
-// The colour the user composes in the system colour dialog, or color when it is cancelled. The dialog
-// keeps the custom colours the user defines for the rest of the process.
+// The colour the user composes in the system colour dialog, or color when it is cancelled or cannot be
+// shown. The dialog keeps the custom colours the user defines for the rest of the process.
 COLORREF chooseColor(HWND owner, COLORREF color)
 {
     CHOOSECOLORA dialog{};
@@ -44,7 +45,8 @@ COLORREF chooseColor(HWND owner, COLORREF color)
     dialog.rgbResult = color;
     dialog.lpCustColors = appState.customColors;
     dialog.Flags = CC_RGBINIT;
-    return ChooseColorA(&dialog) != FALSE ? dialog.rgbResult : color;
+    const auto chooseColorA = systemFunction<decltype(ChooseColorA)>("comdlg32.dll", "ChooseColorA");
+    return chooseColorA != nullptr && chooseColorA(&dialog) != FALSE ? dialog.rgbResult : color;
 }
 
 // Puts the window into the topmost band, or out of it to the top of the ordinary windows, in place.
@@ -106,14 +108,22 @@ void fitWindowToZoom(HWND window)
     MoveWindow(window, fitted.left, fitted.top, fitted.right - fitted.left, fitted.bottom - fitted.top, TRUE);
 }
 
+// Opens a file or address as the shell would; nothing happens when the shell cannot be loaded.
+void shellOpen(const char* file, const char* directory)
+{
+    if (const auto shellExecuteA = systemFunction<decltype(ShellExecuteA)>("shell32.dll", "ShellExecuteA")) {
+        shellExecuteA(nullptr, "OPEN", file, nullptr, directory, SW_SHOWNORMAL);
+    }
+}
+
 void openReadme()
 {
     char directory[MAX_PATH];
     moduleDirectory(directory);
-    ShellExecuteA(nullptr, "OPEN", README_FILE, nullptr, directory, SW_SHOWNORMAL);
+    shellOpen(README_FILE, directory);
 }
 
-void openHomePage() { ShellExecuteA(nullptr, "OPEN", HOME_PAGE_URL, nullptr, nullptr, SW_SHOWNORMAL); }
+void openHomePage() { shellOpen(HOME_PAGE_URL, nullptr); }
 
 }  // namespace
 

@@ -11,6 +11,7 @@
 #include "app/commands.h"
 #include "app/gdi_guards.h"
 #include "app/lens_frame.h"
+#include "app/system_function.h"
 #include "lens/pick_point.h"
 #include "lens/zoom.h"
 #include "resource_ids.h"
@@ -22,8 +23,7 @@ static_assert(static_cast<int>(ScrollRequest::LineUp) == SB_LINEUP &&
 namespace {
 
 // GetDpiForWindow where the system has it (Windows 10 from 1607 on), looked up once at start-up.
-const auto getDpiForWindow = reinterpret_cast<UINT(WINAPI*)(HWND)>(
-    reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
+const auto getDpiForWindow = systemFunction<UINT WINAPI(HWND)>("user32.dll", "GetDpiForWindow");
 
 constexpr DWORD MAIN_WINDOW_STYLE = WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_VSCROLL;
 constexpr int MAIN_WINDOW_WIDTH_AT_96_DPI = 174;

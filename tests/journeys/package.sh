@@ -27,6 +27,13 @@ xdotool mousemove $((lens_x + 85)) $((lens_y - 10)) click 1 sleep 0.3
 eventually shows 1 window "#32768"
 xdotool mousemove $((window_x + 40)) $((window_y + 3 + 16 + 8)) click 1
 check "the home page" "http://www.example.org/qen/" "$(eventually opened 2)"
+# Where shell32 and comdlg32 cannot be loaded, F1 and the colour dialog (Ctrl+M) do nothing, and the
+# picker lives on.
+WINEPREFIX="$prefix" wineserver -k
+WINEDLLOVERRIDES=shell32,comdlg32=d start "$program"
+eventually shows 1 lens && keys F1 ctrl+m sleep 1
+check "without shell32 and comdlg32: pickers, dialogs, opened" "1 0 " \
+    "$(shows 1 lens; echo "$count") $(shows 0 window "#32770"; echo "$count") $(opened 3)"
 WINEPREFIX="$prefix" wineserver -k
 
 PICKER=$program sh "$(dirname "$0")/journeys.sh" "$bin" "$prefix-journeys" || failed=$((failed + 1))
