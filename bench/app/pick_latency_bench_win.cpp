@@ -3,7 +3,7 @@
 // desktop covered by the test pattern, with ormelin.exe running.
 #include <windows.h>
 
-#include "pattern_window.h"
+#include "test_pattern.h"
 #include "seconds_now_win.h"
 
 #include <cstdio>

@@ -4,17 +4,27 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
-#include "pattern_window.h"
+#include "test_pattern.h"
 
 namespace {
 
-// "pattern": a borderless window over the whole virtual screen, every display included, whose every
-// pixel encodes its own place.
+// "pattern": a borderless window over the whole virtual screen, every display included, showing the
+// test pattern as a static control's bitmap: no window class or painting of its own.
 void showPattern()
 {
-    createPatternWindow(GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
-                        GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN), 0);
+    const int left = GetSystemMetrics(SM_XVIRTUALSCREEN), top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    const int width = GetSystemMetrics(SM_CXVIRTUALSCREEN), height = GetSystemMetrics(SM_CYVIRTUALSCREEN);
+    std::vector<DWORD> pixels(static_cast<std::size_t>(width) * height);  // 0x00RRGGBB, rows top-down
+    for (int i = 0; i < width * height; ++i) {
+        const ColorRef color = patternColorAt(left + i % width, top + i / width);
+        pixels[i] = redOf(color) << 16 | greenOf(color) << 8 | blueOf(color);
+    }
+    const HWND window = CreateWindowExA(0, "Static", "Test pattern", WS_POPUP | WS_VISIBLE | SS_BITMAP, left, top,
+                                        width, height, nullptr, nullptr, nullptr, nullptr);
+    const HBITMAP bitmap = CreateBitmap(width, height, 1, 32, pixels.data());
+    SendMessageA(window, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
         DispatchMessageA(&message);
