@@ -12,6 +12,7 @@
 #include "app/gdi_guards.h"
 #include "app/lens_frame.h"
 #include "app/system_function.h"
+#include "lens/dpi.h"
 #include "lens/pick_point.h"
 #include "lens/zoom.h"
 #include "resource_ids.h"
@@ -217,8 +218,9 @@ HWND createMainWindow(HINSTANCE instance)
     const HWND window = CreateWindowExA(WS_EX_TOPMOST, appState.windowClassName, appState.windowTitle,
                                         MAIN_WINDOW_STYLE, CW_USEDEFAULT, 0, MAIN_WINDOW_WIDTH_AT_96_DPI,
                                         MAIN_WINDOW_HEIGHT_AT_96_DPI, nullptr, nullptr, instance, nullptr);
-    // On a display of another DPI the first size scales, as the frame does.
-    if (window != nullptr) {
+    // On a display of another DPI the first size scales, as the frame does; at 96 DPI it is already
+    // right, and a second resize would only delay the first frame.
+    if (window != nullptr && lens.dpi != DEFAULT_DPI) {
         SetWindowPos(window, nullptr, 0, 0, scaledToDpi(MAIN_WINDOW_WIDTH_AT_96_DPI, lens.dpi),
                      scaledToDpi(MAIN_WINDOW_HEIGHT_AT_96_DPI, lens.dpi), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
