@@ -56,18 +56,14 @@ for cell in "135 119 #3868C8" "279 87 #FFFF68" "279 183 #FFFFFF"; do  # left, to
     check "chart cell at $1, $2 copied" "$3" "$(copy_after)"
 done
 
-# The About box opens with Alt+/ and closes with Enter.
-keys alt+slash
-eventually shows 1 window "#32770"
-check "About title" "バージョン情報" "$window_title"
-keys Return
-check "About closed" 0 "$(eventually shows 0 window "#32770"; echo "$count")"
-
-# The colour dialog opens with Ctrl+M and closes with Escape.
-keys ctrl+m
-check "colour dialog opened" 1 "$(eventually shows 1 window "#32770"; echo "$count")"
-keys Escape
-eventually shows 0 window "#32770"
+# The About box opens with Alt+/ and closes with Enter, the colour dialog with Ctrl+M and Escape.
+for dialog in "alt+slash Return" "ctrl+m Escape"; do
+    set -- $dialog
+    keys "$1"
+    check "$1 opens a dialog" 1 "$(eventually shows 1 window "#32770"; echo "$count")"
+    keys "$2"
+    check "$2 closes it" 0 "$(eventually shows 0 window "#32770"; echo "$count")"
+done
 
 # Each arrow key moves the pick point, still at (600, 500), one pixel its way.
 check "arrows right, down, up, left, left" "X:599 Y:500 [x5]" "$(copy_after F3 F3 F3 Right Down Up Left Left)"
