@@ -10,8 +10,7 @@
 set -eu
 prefix=$1
 shift
-export WINEPREFIX="$prefix" WINEARCH="${WINEARCH:-win32}" WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml=${WINEDLLOVERRIDES:+;$WINEDLLOVERRIDES}"
+export WINEPREFIX="$prefix" WINEARCH="${WINEARCH:-win32}" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 wine=wine
 if [ "$WINEARCH" = win64 ]; then
     wine=/usr/lib/wine/wine64
