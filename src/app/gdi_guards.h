@@ -18,6 +18,12 @@ private:
     HDC dc_;
 };
 
+// The whole screen's device context, the desktop window's, for reading pixels of every display.
+class ScopedScreenDC : public ScopedDC {
+public:
+    ScopedScreenDC() : ScopedDC(GetDesktopWindow(), GetWindowDC(GetDesktopWindow())) {}
+};
+
 // A handle this code created, given back by release: a memory device context (DeleteDC), or a bitmap,
 // font or brush (DeleteObject).
 template <typename Handle, BOOL(WINAPI* release)(Handle)>

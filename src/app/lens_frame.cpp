@@ -36,8 +36,7 @@ void drawLastErrorText(HDC surface, const LensLayout& layout)
 // held only for the copy. A failed copy writes its reason into the frame.
 void copyScreenImage(HDC memory, const LensGeometry& g, const LensLayout& layout, std::int32_t invert)
 {
-    const HWND desktop = GetDesktopWindow();
-    const ScopedDC screen(desktop, GetWindowDC(desktop));
+    const ScopedScreenDC screen;
     if (!StretchBlt(memory, 0, 0, g.frameWidth, g.frameHeight, screen, g.sourceX, g.sourceY, g.cellsX, g.cellsY,
                     invert != 0 ? NOTSRCCOPY : SRCCOPY)) {
         drawLastErrorText(memory, layout);

@@ -47,8 +47,7 @@ void readVirtualScreen()
 // gives 0xFFFFFFFF, which is shown like any colour.
 COLORREF samplePixel(Point at)
 {
-    const HWND desktop = GetDesktopWindow();
-    const ScopedDC screen(desktop, GetWindowDC(desktop));
+    const ScopedScreenDC screen;
     return GetPixel(screen, at.x, at.y);
 }
 
@@ -60,15 +59,21 @@ void movePickPoint(HWND window, Point to)
     invalidateLens(window);
 }
 
+// The frame's layout and the value font follow the window's DPI.
+void useDpi(std::int32_t dpi)
+{
+    lens.dpi = dpi;
+    DeleteObject(appState.valueFont);
+    appState.valueFont = createValueFont(dpi);
+}
+
+// The scroll bar's range and thumb are set by the WM_SIZE that creation sends next.
 LRESULT onCreate(HWND window, WPARAM wParam, LPARAM lParam)
 {
     readVirtualScreen();
     std::fill(std::begin(appState.customColors), std::end(appState.customColors), 0xFFFFFFFF);
-    lens.dpi = windowDpi(window);
-    appState.valueFont = createValueFont(lens.dpi);
+    useDpi(windowDpi(window));
     lens.currentColor = samplePixel(lens.pickPoint);
-    SetScrollRange(window, SB_VERT, 1, lens.zoomMax, FALSE);
-    SetScrollPos(window, SB_VERT, lens.zoom, FALSE);
     return DefWindowProcA(window, WM_CREATE, wParam, lParam);
 }
 
@@ -101,9 +106,7 @@ LRESULT onDisplayChange(HWND window)
 // place and size the system suggests.
 LRESULT onDpiChanged(HWND window, WPARAM wParam, LPARAM lParam)
 {
-    lens.dpi = LOWORD(wParam);
-    DeleteObject(appState.valueFont);
-    appState.valueFont = createValueFont(lens.dpi);
+    useDpi(LOWORD(wParam));
     const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
     SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
