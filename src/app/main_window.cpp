@@ -59,7 +59,7 @@ void movePickPoint(HWND window, Point to)
     invalidateLens(window);
 }
 
-// The frame's layout and the value font follow the window's DPI.
+// The frame's layout and the value font follow the window's DPI (at creation there is no font yet to free).
 void useDpi(std::int32_t dpi)
 {
     lens.dpi = dpi;
