@@ -11,15 +11,16 @@ export XVFB_WINE_PREFIXES=$prefix
 XVFB_SCREEN=1024x768x24 tools/with-xvfb.sh sh -c '
     set -eu
     export LANG=ja_JP.UTF-8
-    run() { "$0/tools/wine-run.sh" "$1" "$@"; }
-    bin=$0/build/windows$suffix/bin
+    root=$0 prefix=$1
+    run() { "$root/tools/wine-run.sh" "$prefix" "$@"; }
+    bin=$root/build/windows$suffix/bin
     links="HKLM\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontLink\\SystemLink"
     for font in Tahoma "MS Shell Dlg" "MS Shell Dlg 2"; do
-        "$0/tools/wine-run.sh" "$1" reg add "$links" /v "$font" /t REG_MULTI_SZ /d "ipag.ttf,IPAGothic" /f >/dev/null
+        run reg add "$links" /v "$font" /t REG_MULTI_SZ /d "ipag.ttf,IPAGothic" /f >/dev/null
     done
-    "$0/tools/wine-run.sh" "$1" "$bin/journey_helper.exe" pattern >/dev/null 2>&1 &
+    run "$bin/journey_helper.exe" pattern >/dev/null 2>&1 &
     sleep 3
-    "$0/tools/wine-run.sh" "$1" "$bin/ormelin.exe" >/dev/null 2>&1 &
+    run "$bin/ormelin.exe" >/dev/null 2>&1 &
     sleep 3
     # A drag from the lens to the pattern, a larger zoom: the lens alone, then with its View menu open.
     xdotool mousemove 40 110 mousedown 1
@@ -29,13 +30,13 @@ XVFB_SCREEN=1024x768x24 tools/with-xvfb.sh sh -c '
     xdotool mousemove 161 149 click 1
     xdotool mousemove 120 300
     sleep 0.5
-    import -window root -crop 176x163+0+0 +repage "$1.lens.png"
+    import -window root -crop 176x163+0+0 +repage "$prefix.lens.png"
     xdotool mousemove 20 33 click 1
     sleep 0.3
     xdotool mousemove 60 53
     sleep 0.8
-    import -window root -crop 360x230+0+0 +repage "$1.menu.png"
-    convert "$1.lens.png" "$1.menu.png" -background white -gravity north -splice 0x0 +append "$0/docs/screenshot.png"
+    import -window root -crop 360x230+0+0 +repage "$prefix.menu.png"
+    convert "$prefix.lens.png" "$prefix.menu.png" -background white -gravity north -splice 0x0 +append "$root/docs/screenshot.png"
 ' "$root" "$prefix"
 # The read-me carries the same picture within itself.
 python3 - "$root/docs" <<'EOF_PYTHON'
