@@ -8,7 +8,7 @@ build_preset bench >/dev/null
 build/bench/bin/core_bench "$@"
 
 eval "$(tools/wine-arch.sh)"
-[ -z "$why_not" ] && builds="32 64" || builds=64
+[ "$WINEARCH" = win32 ] && builds="32 64" || builds=64
 echo "Under Wine${why_not:+, the 64-bit build only (32-bit Windows programs do not run here: $why_not)}:"
 for bits in $builds; do
     build_preset "release${bits#32}" >/dev/null
