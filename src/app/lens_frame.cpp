@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "app/fill_solid_rect.h"
 #include "app/gdi_guards.h"
 #include "lens/lens_geometry.h"
 #include "lens/lens_layout.h"
@@ -11,8 +12,6 @@
 namespace {
 
 constexpr COLORREF ERROR_TEXT_COLOR = RGB(255, 0, 0);
-
-RECT toRECT(const Rect& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
 
 // The system's message for the last error, in red on one line; nothing when there is no message.
 void drawLastErrorText(HDC surface, const LensLayout& layout)
@@ -113,11 +112,4 @@ HFONT createValueFont(std::int32_t dpi)
     font.lfPitchAndFamily = VARIABLE_PITCH | FF_SWISS;
     lstrcpynA(font.lfFaceName, "System", LF_FACESIZE);
     return CreateFontIndirectA(&font);
-}
-
-void fillSolidRect(HDC surface, const Rect& rect, COLORREF color)
-{
-    const RECT area = toRECT(rect);
-    SetBkColor(surface, color);
-    ExtTextOutA(surface, 0, 0, ETO_OPAQUE, &area, nullptr, 0, nullptr);
 }

@@ -13,6 +13,3 @@ void composeLensFrame(HWND window, HDC paint, const LensState& lens, HFONT value
 
 // The bold value font at dpi's layout; the caller owns it.
 HFONT createValueFont(std::int32_t dpi);
-
-// Fills rect with color; the surface keeps color as its background colour.
-void fillSolidRect(HDC surface, const Rect& rect, COLORREF color);

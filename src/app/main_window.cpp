@@ -11,7 +11,7 @@
 #include "app/commands.h"
 #include "app/gdi_guards.h"
 #include "app/lens_frame.h"
-#include "app/system_function.h"
+#include "app/window_dpi.h"
 #include "lens/dpi.h"
 #include "lens/pick_point.h"
 #include "lens/zoom.h"
@@ -22,9 +22,6 @@ static_assert(static_cast<int>(ScrollRequest::LineUp) == SB_LINEUP &&
               static_cast<int>(ScrollRequest::ThumbTrack) == SB_THUMBTRACK);
 
 namespace {
-
-// GetDpiForWindow where the system has it (Windows 10 from 1607 on), looked up once at start-up.
-const auto getDpiForWindow = systemFunction<UINT WINAPI(HWND)>("user32.dll", "GetDpiForWindow");
 
 constexpr DWORD MAIN_WINDOW_STYLE = WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_VSCROLL;
 constexpr int MAIN_WINDOW_WIDTH_AT_96_DPI = 174;
@@ -228,13 +225,4 @@ HWND createMainWindow(HINSTANCE instance)
                      scaledToDpi(MAIN_WINDOW_HEIGHT_AT_96_DPI, lens.dpi), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     return window;
-}
-
-std::int32_t windowDpi(HWND window)
-{
-    if (getDpiForWindow != nullptr) {
-        return static_cast<std::int32_t>(getDpiForWindow(window));
-    }
-    const ScopedDC surface(window, GetDC(window));
-    return GetDeviceCaps(surface, LOGPIXELSX);
 }

@@ -4,15 +4,9 @@
 
 #include <windows.h>
 
-#include <cstdint>
-
 bool registerMainWindowClass(HINSTANCE instance);
 HWND createMainWindow(HINSTANCE instance);
 LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-
-// The DPI of the display a window is on: its own where the system tells it (Windows 10 from 1607 on),
-// the system's elsewhere.
-std::int32_t windowDpi(HWND window);
 
 // Asks for the whole lens to be repainted, without erasing: the frame covers the client area.
 inline void invalidateLens(HWND window) { InvalidateRect(window, nullptr, FALSE); }

@@ -7,9 +7,9 @@
 #include <algorithm>
 
 #include "app/app_state.h"
+#include "app/fill_solid_rect.h"
 #include "app/gdi_guards.h"
-#include "app/lens_frame.h"
-#include "app/main_window.h"
+#include "app/window_dpi.h"
 #include "dialogs/chart_layout.h"
 #include "resource_ids.h"
 
@@ -29,9 +29,8 @@ POINT pointOf(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam
 
 bool inChart(HWND dialog, POINT point)
 {
-    const Rect chart = chartRect(windowDpi(dialog));
-    const RECT area = {chart.left, chart.top, chart.right, chart.bottom};
-    return PtInRect(&area, point) != FALSE;
+    const RECT chart = toRECT(chartRect(windowDpi(dialog)));
+    return PtInRect(&chart, point) != FALSE;
 }
 
 // The cells are placed in pixels and the dialog is sized in dialog units, which follow its font:
