@@ -13,13 +13,16 @@ namespace {
 
 constexpr COLORREF ERROR_TEXT_COLOR = RGB(255, 0, 0);
 
-// The system's message for the last error, in red on one line; nothing when there is no message.
-void drawLastErrorText(HDC surface, const LensLayout& layout)
+// The system's message for error, in red on one line.
+void drawErrorText(HDC surface, const LensLayout& layout, DWORD error)
 {
+    if (error == ERROR_SUCCESS) {
+        return;  // the copy failed without saying why: the message for 0 would say that it succeeded
+    }
     char* text = nullptr;
     const DWORD length = FormatMessageA(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_IGNORE_INSERTS | FORMAT_MESSAGE_FROM_SYSTEM, nullptr,
-        GetLastError(), MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), reinterpret_cast<LPSTR>(&text), 0, nullptr);
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_IGNORE_INSERTS | FORMAT_MESSAGE_FROM_SYSTEM, nullptr, error,
+        MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), reinterpret_cast<LPSTR>(&text), 0, nullptr);
     if (length == 0 || text == nullptr) {
         return;  // the system has no text for this code: nothing to draw and nothing to free
     }
@@ -32,13 +35,15 @@ void drawLastErrorText(HDC surface, const LensLayout& layout)
 }
 
 // Copies the screen around the pick point, enlarged and optionally inverted; the screen's context is
-// held only for the copy. A failed copy writes its reason into the frame.
+// held only for the copy. A failed copy writes its reason into the frame. The block copy does not
+// promise to set an error code, so the code is cleared first: a stale one would give a wrong reason.
 void copyScreenImage(HDC memory, const LensGeometry& g, const LensLayout& layout, std::int32_t invert)
 {
     const ScopedScreenDC screen;
+    SetLastError(ERROR_SUCCESS);
     if (!StretchBlt(memory, 0, 0, g.frameWidth, g.frameHeight, screen, g.sourceX, g.sourceY, g.cellsX, g.cellsY,
                     invert != 0 ? NOTSRCCOPY : SRCCOPY)) {
-        drawLastErrorText(memory, layout);
+        drawErrorText(memory, layout, GetLastError());
     }
 }
 
