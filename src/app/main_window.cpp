@@ -100,13 +100,14 @@ LRESULT onDisplayChange(HWND window)
 }
 
 // Moved to a display of another DPI: the layout and the value font follow it, and the window takes the
-// place and size the system suggests.
+// place and size the system suggests, when it suggests one (a message sent without one stays put).
 LRESULT onDpiChanged(HWND window, WPARAM wParam, LPARAM lParam)
 {
     useDpi(LOWORD(wParam));
-    const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
-    SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (const auto* suggested = reinterpret_cast<const RECT*>(lParam)) {
+        SetWindowPos(window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     invalidateLens(window);
     return 0;
 }

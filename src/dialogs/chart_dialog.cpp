@@ -15,6 +15,9 @@
 
 namespace {
 
+// Posted to itself on a change of DPI, so that the chart refits after the dialog manager's own handling.
+constexpr UINT WM_REFIT_CHART = WM_APP;
+
 // Shows color as "R:r, G:g, B:b" and "#RRGGBB" in the dialog's two texts.
 void showChartColor(HWND dialog, COLORREF color)
 {
@@ -59,6 +62,15 @@ INT_PTR initChart(HWND dialog)
 {
     fitChart(dialog);
     showChartColor(dialog, appState.chartColor);
+    return TRUE;
+}
+
+// Moved to a display of another DPI, or with the scale changed, the dialog manager lays the dialog out
+// again at the new DPI; the cells follow the DPI too, so the chart is fitted again and repainted.
+INT_PTR refitChart(HWND dialog)
+{
+    fitChart(dialog);
+    InvalidateRect(dialog, nullptr, TRUE);
     return TRUE;
 }
 
@@ -123,6 +135,8 @@ INT_PTR CALLBACK chartDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
     case WM_MOUSEMOVE: hoverChart(dialog, lParam); return FALSE;
     case WM_LBUTTONDOWN: clickChart(dialog, lParam); return FALSE;
     case WM_COMMAND: return onChartCommand(dialog, LOWORD(wParam));
+    case WM_DPICHANGED: PostMessageA(dialog, WM_REFIT_CHART, 0, 0); return FALSE;
+    case WM_REFIT_CHART: return refitChart(dialog);
     default: return FALSE;
     }
 }

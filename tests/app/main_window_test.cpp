@@ -1,9 +1,10 @@
 // The window's rules driven with real messages under Wine: a drag picks only while the button is held,
-// the scroll bar zooms, a resize repaints the whole lens, and a display change reaches it.
+// the scroll bar zooms, a resize repaints the whole lens, and a display or DPI change reaches it.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
+#include "lens/lens_layout.h"
 #include "lens_window.h"
 
 namespace {
@@ -47,6 +48,22 @@ TEST_F(MainWindow, ADisplayChangeReadsTheVirtualScreenAgain)
     EXPECT_EQ(appState.lens.screen, (Rect{left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN),
                                           top + GetSystemMetrics(SM_CYVIRTUALSCREEN)}));
     EXPECT_TRUE(repaintRequested());
+}
+
+// A move to a display of another DPI scales the value font; the window takes the place the system
+// suggests, and stays put when the message brings none.
+TEST_F(MainWindow, ADpiChangeScalesTheFontAndMovesOnlyToASuggestedPlace)
+{
+    RECT suggested = {40, 50, 300, 290}, before, after;
+    for (const auto& [dpi, place] : {std::pair{144, &suggested}, std::pair{120, static_cast<RECT*>(nullptr)}}) {
+        GetWindowRect(window, &before);
+        send(WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(place));
+        LOGFONTA font{};
+        GetObjectA(appState.valueFont, sizeof font, &font);
+        EXPECT_EQ(font.lfHeight, -lensLayoutFor(dpi).fontHeight) << "at " << dpi << " DPI";
+        GetWindowRect(window, &after);
+        EXPECT_TRUE(EqualRect(&after, place != nullptr ? place : &before)) << "at " << dpi << " DPI";
+    }
 }
 
 }  // namespace
