@@ -1,13 +1,15 @@
-// Process entry: loads the window's names, registers and creates the main window and runs the
-// message loop with the accelerator table in front of it; the exit code is the quit message's.
+// Process entry: keeps DLLs to the system folder, loads the window's names, registers and creates the
+// main window and runs the message loop with the accelerators in front of it; exits with the quit code.
 #include <windows.h>
 
 #include "app/app_state.h"
 #include "app/main_window.h"
+#include "app/system_function.h"
 #include "resource_ids.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
 {
+    loadDllsFromSystemFolderOnly();
     LoadStringA(instance, STR_WINDOW_TITLE, appState.windowTitle, WINDOW_TEXT_SIZE);
     LoadStringA(instance, STR_WINDOW_CLASS, appState.windowClassName, WINDOW_TEXT_SIZE);
     registerMainWindowClass(instance);
