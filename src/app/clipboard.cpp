@@ -32,7 +32,8 @@ void copyTextToClipboard(HWND owner, const char* text)
     }
     EmptyClipboard();
     const std::size_t size = std::strlen(text) + 1;
-    if (const HGLOBAL memory = GlobalAlloc(GMEM_DDESHARE, size)) {
+    // The clipboard takes movable memory only; GMEM_DDESHARE alone would be fixed.
+    if (const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, size)) {
         bool taken = false;  // once SetClipboardData succeeds the clipboard owns the memory
         if (void* bytes = GlobalLock(memory)) {
             std::memcpy(bytes, text, size);
