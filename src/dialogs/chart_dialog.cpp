@@ -15,9 +15,6 @@
 
 namespace {
 
-// Posted to itself on a change of DPI, so that the chart refits after the dialog manager's own handling.
-constexpr UINT WM_REFIT_CHART = WM_APP;
-
 // Shows color as "R:r, G:g, B:b" and "#RRGGBB" in the dialog's two texts.
 void showChartColor(HWND dialog, COLORREF color)
 {
@@ -65,13 +62,20 @@ INT_PTR initChart(HWND dialog)
     return TRUE;
 }
 
-// Moved to a display of another DPI, or with the scale changed, the dialog manager lays the dialog out
-// again at the new DPI; the cells follow the DPI too, so the chart is fitted again and repainted.
-INT_PTR refitChart(HWND dialog)
+// Moved to a display of another DPI, or with the scale changed, the dialog manager lays the chart out
+// again at the new DPI and may leave it too small for the cells, which follow the DPI too: each new size
+// is fitted to them again, within the work area as at opening.
+INT_PTR onChartSize(HWND dialog)
 {
     fitChart(dialog);
+    return FALSE;
+}
+
+// The cells are repainted at the new DPI, whether the dialog's size changes with it or not.
+INT_PTR onChartDpiChanged(HWND dialog)
+{
     InvalidateRect(dialog, nullptr, TRUE);
-    return TRUE;
+    return FALSE;
 }
 
 void paintChart(HWND dialog)
@@ -135,8 +139,8 @@ INT_PTR CALLBACK chartDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
     case WM_MOUSEMOVE: hoverChart(dialog, lParam); return FALSE;
     case WM_LBUTTONDOWN: clickChart(dialog, lParam); return FALSE;
     case WM_COMMAND: return onChartCommand(dialog, LOWORD(wParam));
-    case WM_DPICHANGED: PostMessageA(dialog, WM_REFIT_CHART, 0, 0); return FALSE;
-    case WM_REFIT_CHART: return refitChart(dialog);
+    case WM_SIZE: return onChartSize(dialog);
+    case WM_DPICHANGED: return onChartDpiChanged(dialog);
     default: return FALSE;
     }
 }
