@@ -1,7 +1,7 @@
 #!/bin/sh
 # Installs what building and testing the picker needs on a Debian machine: the native and MinGW-w64
-# toolchains, Wine, Xvfb and an X server with two dummy displays, the test tools and a Japanese locale
-# and font.
+# toolchains, Wine, Xvfb and an X server with two dummy displays, the test tools, a Japanese font, and
+# Japanese and English locales.
 # Idempotent and silent when everything is present; needs root (or sudo) only when something is missing.
 set -eu
 
@@ -13,9 +13,12 @@ xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils"
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
 
-# Wine takes its code page from the locale: ja_JP.UTF-8 gives the Japanese system's code page 932.
-add_japanese_locale() {
-    locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$' || $sudo localedef -i ja_JP -f UTF-8 ja_JP.UTF-8
+# Wine takes its code page from the locale: ja_JP.UTF-8 gives the Japanese system's code page 932, and
+# en_US.UTF-8 an English one's, 1252. localedef, since locale-gen would drop the locales it did not make.
+add_locales() {
+    for name in ja_JP en_US; do
+        locale -a 2>/dev/null | grep -qi "^$name\.utf-\?8\$" || $sudo localedef -i $name -f UTF-8 $name.UTF-8
+    done
 }
 
 missing=""
@@ -27,7 +30,7 @@ for package in $packages; do
     esac
 done
 if [ -z "$missing" ]; then
-    add_japanese_locale
+    add_locales
     exit 0
 fi
 
@@ -39,4 +42,4 @@ export DEBIAN_FRONTEND=noninteractive
 $sudo apt-get update -qq
 # shellcheck disable=SC2086
 $sudo apt-get install -y -qq $missing >/dev/null
-add_japanese_locale
+add_locales

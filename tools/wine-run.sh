@@ -7,6 +7,8 @@
 # Programs of the prefix share one virtual desktop (WINE_DESKTOP_SIZE when the prefix is made,
 # 1024x768 by default): Windows-like captions and z-order, and no waits on an absent window manager.
 # WINE_DESKTOP_SIZE=none makes a prefix without one, whose windows lie on the X server's displays.
+# Every prefix links the menu and dialog fonts to IPA Gothic, as Windows links its own to a Japanese
+# font in every language: without it, a prefix made outside Japanese draws the menus' texts as boxes.
 set -eu
 prefix=$1
 shift
@@ -23,6 +25,10 @@ if [ ! -f "$prefix/.ready" ]; then
     flock -o "$prefix.lock" sh -c '
         [ -f "$WINEPREFIX/.ready" ] && exit 0
         "$1" wineboot --init >/dev/null 2>&1 || exit 1
+        for font in Tahoma "MS Shell Dlg" "MS Shell Dlg 2"; do
+            "$1" reg add "HKLM\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontLink\\SystemLink" \
+                /v "$font" /t REG_MULTI_SZ /d "ipag.ttf,IPAGothic" /f >/dev/null 2>&1
+        done
         if [ "${WINE_DESKTOP_SIZE:-}" != none ]; then
             "$1" reg add "HKCU\\Software\\Wine\\Explorer" /v Desktop /d Default /f >/dev/null 2>&1
             "$1" reg add "HKCU\\Software\\Wine\\Explorer\\Desktops" /v Default /d "${WINE_DESKTOP_SIZE:-1024x768}" /f >/dev/null 2>&1

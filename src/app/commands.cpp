@@ -3,6 +3,7 @@
 #include "app/commands.h"
 
 #include <commdlg.h>
+#include <objbase.h>
 #include <shellapi.h>
 
 #include "app/app_state.h"
@@ -20,8 +21,8 @@ static_assert(MODE_HSB - MODE_SCREEN_COORDS == static_cast<int>(DisplayMode::Hsb
 
 namespace {
 
-constexpr const char* README_FILE = "ormelin.html";
-constexpr const char* HOME_PAGE_URL = "http://www.example.org/qen/";
+constexpr const wchar_t* README_FILE = L"ormelin.html";
+constexpr const wchar_t* HOME_PAGE_URL = L"http://www.example.org/qen/";
 
 UINT menuItemOf(DisplayMode mode) { return MODE_SCREEN_COORDS + static_cast<UINT>(mode); }
 
@@ -82,15 +83,17 @@ void createColor(HWND window)
     invalidateLens(window);
 }
 
+// The dialogs are created through the wide API, which takes their templates' UTF-16 texts as they are:
+// the ANSI API passes them through the system's code page, which outside Japan turns them to "?".
 void showColorChart(HWND window)
 {
-    DialogBoxParamA(appState.instance, MAKEINTRESOURCEA(DLG_COLOR_CHART), window, chartDialogProc, 0);
+    DialogBoxParamW(appState.instance, MAKEINTRESOURCEW(DLG_COLOR_CHART), window, chartDialogProc, 0);
     invalidateLens(window);
 }
 
 void showAbout(HWND window)
 {
-    DialogBoxParamA(appState.instance, MAKEINTRESOURCEA(DLG_ABOUT), window, aboutDialogProc, 0);
+    DialogBoxParamW(appState.instance, MAKEINTRESOURCEW(DLG_ABOUT), window, aboutDialogProc, 0);
 }
 
 // The copied text is the one the lens shows for the current state, a change still waiting for its
@@ -108,19 +111,35 @@ void fitWindowToZoom(HWND window)
     MoveWindow(window, fitted.left, fitted.top, fitted.right - fitted.left, fitted.bottom - fitted.top, TRUE);
 }
 
-// Opens a file or address as the shell would; nothing happens when the shell cannot be loaded.
-void shellOpen(const char* file, const char* directory)
+// The handler of a file type may be a COM object, which needs COM on the calling thread: it is set up
+// once, on the first use of the shell, apartment-threaded as the shell asks, without OLE1's DDE.
+void initializeComOnce()
 {
-    if (const auto shellExecuteA = systemFunction<decltype(ShellExecuteA)>("shell32.dll", "ShellExecuteA")) {
-        shellExecuteA(nullptr, "OPEN", file, nullptr, directory, SW_SHOWNORMAL);
+    static bool initialized = false;
+    if (!initialized) {
+        initialized = true;
+        if (const auto coInitializeEx = systemFunction<decltype(CoInitializeEx)>("ole32.dll", "CoInitializeEx")) {
+            coInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+        }
     }
 }
 
+// Opens a file or address as the shell would; nothing happens when the shell cannot be loaded.
+void shellOpen(const wchar_t* file, const wchar_t* directory)
+{
+    initializeComOnce();
+    if (const auto shellExecuteW = systemFunction<decltype(ShellExecuteW)>("shell32.dll", "ShellExecuteW")) {
+        shellExecuteW(nullptr, L"OPEN", file, nullptr, directory, SW_SHOWNORMAL);
+    }
+}
+
+// The read-me beside the program, opened in the program's folder, whatever the folder's name.
 void openReadme()
 {
-    char directory[MAX_PATH];
-    moduleDirectory(directory);
-    shellOpen(README_FILE, directory);
+    wchar_t directory[MAX_PATH];
+    if (moduleDirectory(directory)) {
+        shellOpen(README_FILE, directory);
+    }
 }
 
 void openHomePage() { shellOpen(HOME_PAGE_URL, nullptr); }

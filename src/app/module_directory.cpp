@@ -1,24 +1,25 @@
-// Splits the module path at its last separator, stepping over double-byte characters whole, so that a
-// folder such as 表示 (0x95 0x5C) keeps its name. Every copy is bounded by the caller's buffer.
+// The executable's path cut after its last separator. UTF-16 holds every character of any folder name,
+// and no character of it contains the code of "\" as a byte of a longer one, as code page 932's can.
 #include "app/module_directory.h"
 
-#include <cstring>
+#include <cwchar>
 
 #include "app/app_state.h"
 
-void moduleDirectory(char (&buffer)[MAX_PATH])
+bool moduleDirectory(wchar_t (&buffer)[MAX_PATH])
 {
-    char path[MAX_PATH + 1] = {};  // the extra byte keeps a path that fills MAX_PATH terminated
-    GetModuleFileNameA(appState.instance, path, MAX_PATH);
-    std::size_t end = path[0] != '\0' && path[1] == ':' ? 2 : 0;  // the drive, then up to the last separator
-    for (std::size_t i = end; path[i] != '\0'; ++i) {
-        if (IsDBCSLeadByte(static_cast<BYTE>(path[i])) && path[i + 1] != '\0') {
-            ++i;  // the trail byte goes with its lead byte
-        } else if (path[i] == '\\' || path[i] == '/') {
+    wchar_t path[MAX_PATH];
+    const DWORD length = GetModuleFileNameW(appState.instance, path, MAX_PATH);
+    if (length == 0 || length == MAX_PATH) {
+        return false;  // no path, or one cut short: the folder it names would not be the program's
+    }
+    std::size_t end = 0;
+    for (std::size_t i = 0; i < length; ++i) {
+        if (path[i] == L'\\' || path[i] == L'/') {
             end = i + 1;
         }
     }
-    const std::size_t kept = end < MAX_PATH ? end : MAX_PATH - 1;
-    std::memcpy(buffer, path, kept);
-    buffer[kept] = '\0';
+    std::wmemcpy(buffer, path, end);
+    buffer[end] = L'\0';
+    return true;
 }

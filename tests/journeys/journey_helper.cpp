@@ -10,6 +10,17 @@
 
 namespace {
 
+// A window's text as the window itself gives it, also a control's of another process, in UTF-8 whatever
+// the code page: through the wide API, which an ANSI dialog's "?" for lost characters reaches as such.
+std::string windowText(HWND window)
+{
+    wchar_t text[256] = {};
+    char bytes[768] = {};
+    SendMessageW(window, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
+    WideCharToMultiByte(CP_UTF8, 0, text, -1, bytes, sizeof bytes, nullptr, nullptr);
+    return bytes;
+}
+
 // "pattern": a borderless window over the whole virtual screen, every display included, showing the
 // test pattern as a static control's bitmap: no window class or painting of its own.
 void showPattern()
@@ -32,20 +43,23 @@ void showPattern()
 }
 
 // "lens" and "window CLASS": count=N, the visible top-level windows of the picker's class or of CLASS,
-// and the first of them as NAME_* (NAME the mode): its title in the program's code page and its client
-// area in screen pixels NAME_{x,y,w,h}.
+// and the first of them as NAME_* (NAME the mode): its title, its controls' texts joined by "|" in their
+// order and its client area in screen pixels NAME_{x,y,w,h}.
 void report(const char* name, const char* className)
 {
     int count = 0;
     for (HWND window = nullptr; (window = FindWindowExA(nullptr, window, className, nullptr)) != nullptr;) {
         if (IsWindowVisible(window) && count++ == 0) {
-            char title[128] = {};
-            GetWindowTextA(window, title, sizeof title);
+            std::string texts;
+            for (HWND control = GetWindow(window, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT)) {
+                texts += (texts.empty() ? "" : "|") + windowText(control);
+            }
             RECT client;
             GetClientRect(window, &client);
             MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
-            std::printf("%s_title='%s' %s_x=%ld %s_y=%ld %s_w=%ld %s_h=%ld\n", name, title, name, client.left,
-                        name, client.top, name, client.right - client.left, name, client.bottom - client.top);
+            std::printf("%s_title='%s' %s_texts='%s' %s_x=%ld %s_y=%ld %s_w=%ld %s_h=%ld\n", name,
+                        windowText(window).c_str(), name, texts.c_str(), name, client.left, name, client.top,
+                        name, client.right - client.left, name, client.bottom - client.top);
         }
     }
     std::printf("count=%d\n", count);

@@ -1,13 +1,14 @@
 # The journeys' shared hands and eyes: checks, bounded waits, the helper's reports, keys, drags,
 # copies and screenshots, for a Wine prefix and a built program. Sourced by a journey with BIN_DIR (the
 # helper's) and WINE_PREFIX as its arguments; WINE_DESKTOP_SIZE gives another desktop than 1024 x 768,
-# PICKER another ormelin.exe than the one in BIN_DIR, wine_run another wine-run.sh. summary ends it.
+# PICKER another ormelin.exe than the one in BIN_DIR, wine_run another wine-run.sh, JOURNEY_LANG another
+# system language than Japanese (en_US.UTF-8: code page 1252). summary ends it.
 set -u
 bin=$(realpath "$1")
 prefix=$(realpath -m "$2")  # Wine takes absolute prefixes only
 picker=${PICKER:-$bin/ormelin.exe}
 wine_run=${wine_run:-$(cd "$(dirname "$0")/../.." && pwd)/tools/wine-run.sh}
-export LANG=ja_JP.UTF-8 WINE_DESKTOP_SIZE=${WINE_DESKTOP_SIZE:-1024x768}  # the picker's own language
+export LANG=${JOURNEY_LANG:-ja_JP.UTF-8} WINE_DESKTOP_SIZE=${WINE_DESKTOP_SIZE:-1024x768}
 checks=0
 failed=0
 # drag_to and screen take Windows' screen points; X's origin lies at Windows' x = $left, the virtual
@@ -36,12 +37,12 @@ eventually() {
 start() { "$wine_run" "$prefix" "$@" >/dev/null 2>&1 & }  # start PROGRAM [ARGS...]; its pid is then $!
 
 # journey_helper.exe answers in shell assignments: count=N visible windows (the pickers for "lens",
-# that class for "window CLASS") and the first one's title (in code page 932) and place as lens_* or
-# window_*.
+# that class for "window CLASS") and the first one's title, its controls' texts (in UTF-8) and its place
+# as lens_* or window_*.
 helper() { timeout 60 "$wine_run" "$prefix" "$bin/journey_helper.exe" "$@" 2>/dev/null | tr -d '\r'; }
 shows() {  # shows N lens | shows N window CLASS
     count=
-    eval "$(helper "$2" ${3:+"$3"} | iconv -f CP932)"
+    eval "$(helper "$2" ${3:+"$3"})"
     [ "$count" = "$1" ]
 }
 

@@ -40,14 +40,16 @@ keys ctrl+f
 eventually fitted
 check "Fit Size: whole cells from the same corner" "$corner 0 0" "$lens_x $lens_y $((lens_w % 5)) $((lens_h % 5))"
 
-# The colour chart (Ctrl+H) holds its 18 x 12 cells of 16 pixels and their margin of 7 in the
-# Japanese dialog font, which alone would leave it too narrow, and opened from a picker in the screen's
-# corner it grows without leaving the screen; a clicked cell is taken and closes it.
+# The colour chart (Ctrl+H) shows its template's texts in any system's language, holds its 18 x 12 cells
+# of 16 pixels and their margin of 7 whatever size the dialog font alone would give it, and opened from a
+# picker in the screen's corner it grows without leaving the screen; a clicked cell is taken and closes it.
 xdotool mousemove $((lens_x + 60)) $((lens_y - 30)) mousedown 1 sleep 0.1 mousemove 990 720 sleep 0.1 mouseup 1
 for cell in "135 119 #3868C8" "279 87 #FFFF68" "279 183 #FFFFFF"; do  # left, top, colour
     set -- $cell
     keys ctrl+h
     eventually shows 1 window "#32770"
+    check "chart's title, Cancel and prompt" "カラーチャート|ｷｬﾝｾﾙ|*** 好きな色をクリックして下さい。***" \
+        "$window_title|$(echo "$window_texts" | cut -d'|' -f2,4)"
     on_screen=$([ $((window_x + window_w)) -le 1024 ] && [ $((window_y + window_h)) -le 768 ] && echo 1)
     holds=$([ "$window_w" -ge 302 ] && [ "$window_h" -ge 206 ] && echo "$on_screen")
     check "chart of $window_w x $window_h at $window_x, $window_y holds 302 x 206 on the screen" 1 "$holds"
@@ -56,14 +58,17 @@ for cell in "135 119 #3868C8" "279 87 #FFFF68" "279 183 #FFFFFF"; do  # left, to
     check "chart cell at $1, $2 copied" "$3" "$(copy_after)"
 done
 
-# The About box opens with Alt+/ and closes with Enter, the colour dialog with Ctrl+M and Escape.
-for dialog in "alt+slash Return" "ctrl+m Escape"; do
-    set -- $dialog
-    keys "$1"
-    check "$1 opens a dialog" 1 "$(eventually shows 1 window "#32770"; echo "$count")"
-    keys "$2"
-    check "$2 closes it" 0 "$(eventually shows 0 window "#32770"; echo "$count")"
-done
+# The About box (Alt+/) shows its template's texts and closes with Enter; the colour dialog opens with
+# Ctrl+M and closes with Escape.
+keys alt+slash
+check "the About box" "バージョン情報: Qen Color Picker|(C) 2026 Qen|OK|v.1.0.1.2" \
+    "$(eventually shows 1 window "#32770"; echo "$window_title: $window_texts")"
+keys Return
+check "Return closes it" 0 "$(eventually shows 0 window "#32770"; echo "$count")"
+keys ctrl+m
+check "Ctrl+M opens the colour dialog" 1 "$(eventually shows 1 window "#32770"; echo "$count")"
+keys Escape
+check "Escape closes it" 0 "$(eventually shows 0 window "#32770"; echo "$count")"
 
 # Each arrow key moves the pick point, still at (600, 500), one pixel its way.
 check "arrows right, down, up, left, left" "X:599 Y:500 [x5]" "$(copy_after F3 F3 F3 Right Down Up Left Left)"
