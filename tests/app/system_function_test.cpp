@@ -12,9 +12,7 @@ namespace {
 TEST(SystemDlls, ADllBesideTheProgramIsNotLoadedOnFirstUseNorAfterStartUp)
 {
     EXPECT_EQ(systemFunction<void()>("planted.dll", "planted"), nullptr) << "a command loaded it";
-    const HMODULE planted = LoadLibraryA("planted.dll");
-    ASSERT_NE(planted, nullptr) << "the test's own DLL is missing: the checks here would prove nothing";
-    FreeLibrary(planted);
+    ASSERT_TRUE(FreeLibrary(LoadLibraryA("planted.dll"))) << "the DLL is missing: the test would prove nothing";
     loadDllsFromSystemFolderOnly();
     EXPECT_EQ(LoadLibraryA("planted.dll"), nullptr) << "a system DLL could load it by name";
 }

@@ -23,11 +23,10 @@ xrandr >/dev/null  # a query that polls the outputs, which Wine reads without po
 left=-800
 open_picker
 
-# The left display: its pixels in the copied text and in the lens, with negative coordinates; and the
-# virtual screen's left edge, which the arrows stop at.
+# The left display: its pixels, whose colours name their negative coordinates, in the copied text and in
+# the lens; and the virtual screen's left edge, which the arrows stop at.
 check "HTML at (-340, 200)" "$(pattern_html -340 200)" "$(drag_to -340 200 && copy_after)"
-check "coordinates at (-340, 200)" "X:-340 Y:200 [x5]" "$(copy_after F3 F3 F3)"
 view_at -340 200
 check "the lens shows the left display" "$(pattern_html -345 205)" "$(lens_pixel -345 205)"
-check "the left edge" "X:-800 Y:300 [x5]" "$(drag_to -798 300 && copy_after Left Left Left)"
+check "the left edge" "X:-800 Y:300 [x5]" "$(drag_to -798 300 && copy_after F3 F3 F3 Left Left Left)"
 summary

@@ -37,19 +37,6 @@ protected:
     LRESULT command(UINT id) { return send(WM_COMMAND, id); }
     void validate() { ValidateRect(window, nullptr); }  // so that the next handler's invalidation shows
     bool repaintRequested() { return GetUpdateRect(window, nullptr, FALSE) != FALSE; }
-
-    // Moves and sizes the window so that its client area is width x height at the screen point (x, y).
-    void placeClient(int x, int y, int width, int height)
-    {
-        RECT client, outer;
-        GetClientRect(window, &client);
-        GetWindowRect(window, &outer);
-        POINT origin = {0, 0};
-        ClientToScreen(window, &origin);
-        MoveWindow(window, outer.left + x - origin.x, outer.top + y - origin.y,
-                   outer.right - outer.left - client.right + width, outer.bottom - outer.top - client.bottom + height,
-                   TRUE);
-    }
 };
 
 inline std::ostream& operator<<(std::ostream& out, Point p) { return out << '(' << p.x << ", " << p.y << ')'; }
