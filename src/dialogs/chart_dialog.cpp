@@ -37,7 +37,9 @@ bool inChart(HWND dialog, POINT point)
 // where the font leaves it too small for the chart and its margin, the dialog grows just enough,
 // its controls staying where the template puts them. The dialog manager fitted the template into the
 // work area before it grew, so the grown dialog is moved back onto its monitor's work area: opened
-// from a picker in a corner it would reach past the screen. (Wine ignores DM_REPOSITION.)
+// from a picker in a corner it would reach past the screen. (Wine ignores DM_REPOSITION.) It is fitted
+// again at every new size: at a new DPI the dialog manager lays it out again, and its font and the cells
+// need not scale alike.
 void fitChart(HWND dialog)
 {
     const Rect chart = chartRect(windowDpi(dialog));
@@ -60,22 +62,6 @@ INT_PTR initChart(HWND dialog)
     fitChart(dialog);
     showChartColor(dialog, appState.chartColor);
     return TRUE;
-}
-
-// Moved to a display of another DPI, or with the scale changed, the dialog manager lays the chart out
-// again at the new DPI and may leave it too small for the cells, which follow the DPI too: each new size
-// is fitted to them again, within the work area as at opening.
-INT_PTR onChartSize(HWND dialog)
-{
-    fitChart(dialog);
-    return FALSE;
-}
-
-// The cells are repainted at the new DPI, whether the dialog's size changes with it or not.
-INT_PTR onChartDpiChanged(HWND dialog)
-{
-    InvalidateRect(dialog, nullptr, TRUE);
-    return FALSE;
 }
 
 void paintChart(HWND dialog)
@@ -139,8 +125,8 @@ INT_PTR CALLBACK chartDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
     case WM_MOUSEMOVE: hoverChart(dialog, lParam); return FALSE;
     case WM_LBUTTONDOWN: clickChart(dialog, lParam); return FALSE;
     case WM_COMMAND: return onChartCommand(dialog, LOWORD(wParam));
-    case WM_SIZE: return onChartSize(dialog);
-    case WM_DPICHANGED: return onChartDpiChanged(dialog);
+    case WM_SIZE: fitChart(dialog); return FALSE;
+    case WM_DPICHANGED: InvalidateRect(dialog, nullptr, TRUE); return FALSE;  // the cells at the new scale
     default: return FALSE;
     }
 }
