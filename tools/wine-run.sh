@@ -33,6 +33,9 @@ if [ ! -f "$prefix/.ready" ]; then
             "$1" reg add "HKCU\\Software\\Wine\\Explorer" /v Desktop /d Default /f >/dev/null 2>&1
             "$1" reg add "HKCU\\Software\\Wine\\Explorer\\Desktops" /v Default /d "${WINE_DESKTOP_SIZE:-1024x768}" /f >/dev/null 2>&1
         fi
+        # The settings take effect as Wine starts: stop what the boot started, or the first programs
+        # would run without the desktop, in X windows that no window manager gives a caption.
+        wineserver -k
         touch "$WINEPREFIX/.ready"' sh "$wine" || :  # the program's own run then says why
 fi
 exec "$wine" "$@"
