@@ -97,9 +97,11 @@ view_at() {
 # screen pixel (X, Y), its top-left one unless given.
 lens_pixel() { screen $((lens_x + ($1 - source_x) * 5 + ${3:-0})) $((lens_y + ($2 - source_y) * 5 + ${4:-0})) 1 1; }
 
-# The test pattern's colour at a screen point (tests/support/test_pattern.h) in HTML notation.
+# The test pattern's colour at a screen point (tests/support/test_pattern.h) in HTML notation; an HTML
+# colour's inverse, and its "R:r, G:g, B:b" as the chart writes it.
 pattern_html() { printf '#%02X%02X%02X' $(($1 & 255)) $(($2 & 255)) $(((($1 >> 8) & 15) | ((($2 >> 8) & 15) << 4))); }
 inverse_html() { printf '#%06X' $((0xFFFFFF ^ 0x${1#\#})); }
+rgb_text() { printf 'R:%d, G:%d, B:%d' $(echo "${1#\#}" | sed 's/../0x& /g'); }
 
 summary() {
     echo "$((checks - failed)) passed, $failed failed"

@@ -40,20 +40,23 @@ keys ctrl+f
 eventually fitted
 check "Fit Size: whole cells from the same corner" "$corner 0 0" "$lens_x $lens_y $((lens_w % 5)) $((lens_h % 5))"
 
-# The colour chart (Ctrl+H) shows its template's texts in any system's language, holds its 18 x 12 cells
-# of 16 pixels and their margin of 7 whatever size the dialog font alone would give it, and opened from a
-# picker in the screen's corner it grows without leaving the screen; a clicked cell is taken and closes it.
+# The colour chart (Ctrl+H) holds its 18 x 12 cells of 16 pixels and their margin of 7 whatever size the
+# dialog font alone would give it, and opened from a picker in the screen's corner it grows without
+# leaving the screen. Over a cell it shows its template's texts, in any system's language, and the cell's
+# colour; a click takes the colour and closes it.
 xdotool mousemove $((lens_x + 60)) $((lens_y - 30)) mousedown 1 sleep 0.1 mousemove 990 720 sleep 0.1 mouseup 1
 for cell in "135 119 #3868C8" "279 87 #FFFF68" "279 183 #FFFFFF"; do  # left, top, colour
     set -- $cell
     keys ctrl+h
     eventually shows 1 window "#32770"
-    check "chart's title, Cancel and prompt" "カラーチャート|ｷｬﾝｾﾙ|*** 好きな色をクリックして下さい。***" \
-        "$window_title|$(echo "$window_texts" | cut -d'|' -f2,4)"
     on_screen=$([ $((window_x + window_w)) -le 1024 ] && [ $((window_y + window_h)) -le 768 ] && echo 1)
     holds=$([ "$window_w" -ge 302 ] && [ "$window_h" -ge 206 ] && echo "$on_screen")
     check "chart of $window_w x $window_h at $window_x, $window_y holds 302 x 206 on the screen" 1 "$holds"
-    xdotool mousemove $((window_x + $1 + 8)) $((window_y + $2 + 8)) click 1 sleep 0.3
+    xdotool mousemove $((window_x + $1 + 8)) $((window_y + $2 + 8)) sleep 0.3
+    shows 1 window "#32770"
+    check "chart's texts over $3" "カラーチャート|OK|ｷｬﾝｾﾙ|$(rgb_text "$3")|*** 好きな色をクリックして下さい。***|$3" \
+        "$window_title|$window_texts"
+    xdotool click 1 sleep 0.3
     eventually shows 0 window "#32770"
     check "chart cell at $1, $2 copied" "$3" "$(copy_after)"
 done
