@@ -45,7 +45,9 @@ check "Fit Size: whole cells from the same corner" "$corner 0 0" "$lens_x $lens_
 # leaving the screen. Over a cell it shows its template's texts, in any system's language, and the cell's
 # colour; a click takes the colour and closes it.
 xdotool mousemove $((lens_x + 60)) $((lens_y - 30)) mousedown 1 sleep 0.1 mousemove 990 720 sleep 0.1 mouseup 1
-for cell in "135 119 #3868C8" "279 87 #FFFF68" "279 183 #FFFFFF"; do  # left, top, colour
+# The cells: one inside a block; the first column of the upper right block, which the middle block would
+# cover if it were painted a column too wide; and the last cell.
+for cell in "135 119 #3868C8" "199 87 #FF0068" "279 183 #FFFFFF"; do  # left, top, colour
     set -- $cell
     keys ctrl+h
     eventually shows 1 window "#32770"
