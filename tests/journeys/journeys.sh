@@ -40,10 +40,9 @@ keys ctrl+f
 eventually fitted
 check "Fit Size: whole cells from the same corner" "$corner 0 0" "$lens_x $lens_y $((lens_w % 5)) $((lens_h % 5))"
 
-# The colour chart (Ctrl+H) holds its 18 x 12 cells of 16 pixels and their margin of 7 whatever size the
-# dialog font alone would give it, and opened from a picker in the screen's corner it grows without
-# leaving the screen. Over a cell it shows its template's texts, in any system's language, and the cell's
-# colour; a click takes the colour and closes it.
+# The colour chart (Ctrl+H), opened from a picker in the screen's corner, shows over a cell its template's
+# texts, in any system's language, and the cell's colour; a click takes the colour and closes it. A chart
+# too narrow for its cells whatever the dialog font, or grown past the screen's edge, misses the clicks.
 xdotool mousemove $((lens_x + 60)) $((lens_y - 30)) mousedown 1 sleep 0.1 mousemove 990 720 sleep 0.1 mouseup 1
 # The cells: one inside a block; the first column of the upper right block, which the middle block would
 # cover if it were painted a column too wide; and the last cell.
@@ -51,9 +50,6 @@ for cell in "135 119 #3868C8" "199 87 #FF0068" "279 183 #FFFFFF"; do  # left, to
     set -- $cell
     keys ctrl+h
     eventually shows 1 window "#32770"
-    on_screen=$([ $((window_x + window_w)) -le 1024 ] && [ $((window_y + window_h)) -le 768 ] && echo 1)
-    holds=$([ "$window_w" -ge 302 ] && [ "$window_h" -ge 206 ] && echo "$on_screen")
-    check "chart of $window_w x $window_h at $window_x, $window_y holds 302 x 206 on the screen" 1 "$holds"
     xdotool mousemove $((window_x + $1 + 8)) $((window_y + $2 + 8)) sleep 0.3
     shows 1 window "#32770"
     check "chart's texts over $3" "カラーチャート|OK|ｷｬﾝｾﾙ|$(rgb_text "$3")|*** 好きな色をクリックして下さい。***|$3" \
