@@ -1,14 +1,12 @@
 #!/bin/sh
 # Installs what building and testing the picker needs on a Debian machine: the native and MinGW-w64
-# toolchains, Wine, Xvfb and an X server with two dummy displays, the test tools, a Japanese font, and
-# Japanese and English locales.
+# toolchains, Wine, Xvfb, the test tools, a Japanese font, and Japanese and English locales.
 # Idempotent and silent when everything is present; needs root (or sudo) only when something is missing.
 set -eu
 
 packages="cmake g++ make libgtest-dev libbenchmark-dev
 g++-mingw-w64-i686 binutils-mingw-w64-i686 mingw-w64-i686-dev g++-mingw-w64-x86-64-posix
-wine wine32:i386 wine64 xvfb xdotool xclip x11-utils xauth imagemagick fonts-ipafont-gothic locales
-xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils"
+wine wine32:i386 wine64 xvfb xdotool xclip x11-utils xauth imagemagick fonts-ipafont-gothic locales"
 
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"

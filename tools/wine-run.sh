@@ -7,6 +7,7 @@
 # Programs of the prefix share one virtual desktop (WINE_DESKTOP_SIZE when the prefix is made,
 # 1024x768 by default): Windows-like captions and z-order, and no waits on an absent window manager.
 # WINE_DESKTOP_SIZE=none makes a prefix without one, whose windows lie on the X server's displays.
+# WINE_DPI, when the prefix is made, gives its displays another DPI than 96.
 # Every prefix links the menu and dialog fonts to IPA Gothic, as Windows links its own to a Japanese
 # font in every language: without it, a prefix made outside Japanese draws the menus' texts as boxes.
 set -eu
@@ -55,6 +56,9 @@ copy_template() {
     if [ "${WINE_DESKTOP_SIZE:-}" != none ]; then
         "$wine" reg add "HKCU\\Software\\Wine\\Explorer" /v Desktop /d Default /f >/dev/null 2>&1
         "$wine" reg add "HKCU\\Software\\Wine\\Explorer\\Desktops" /v Default /d "${WINE_DESKTOP_SIZE:-1024x768}" /f >/dev/null 2>&1
+    fi
+    if [ -n "${WINE_DPI:-}" ]; then
+        "$wine" reg add "HKCU\\Control Panel\\Desktop" /v LogPixels /t REG_DWORD /d "$WINE_DPI" /f >/dev/null 2>&1
     fi
 }
 

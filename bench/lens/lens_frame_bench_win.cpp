@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "app/gdi_guards.h"
 #include "app/lens_frame.h"
 #include "lens/lens_geometry.h"
 
@@ -96,7 +97,7 @@ int main()
         const HDC target = GetDC(window);
         lens.zoom = size.zoom;
         const LensGeometry g = computeLensGeometry(size.width, size.height, size.zoom, lens.pickPoint, lens.screen);
-        const Comparison c = compare([&] { composeLensFrame(window, target, lens, valueFont); },
+        const Comparison c = compare([&] { composeLensFrame(window, target, ScopedScreenDC{}, lens, valueFont); },
                                      [&] { bareMagnifier(target, g); });
         char label[32];
         std::snprintf(label, sizeof label, "%dx%d z%d", size.width, size.height, size.zoom);

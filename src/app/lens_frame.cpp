@@ -34,12 +34,11 @@ void drawErrorText(HDC surface, const LensLayout& layout, DWORD error)
     LocalFree(text);
 }
 
-// Copies the screen around the pick point, enlarged and optionally inverted; the screen's context is
-// held only for the copy. A failed copy writes its reason into the frame. The block copy does not
-// promise to set an error code, so the code is cleared first: a stale one would give a wrong reason.
-void copyScreenImage(HDC memory, const LensGeometry& g, const LensLayout& layout, std::int32_t invert)
+// Copies the screen around the pick point, enlarged and optionally inverted. A failed copy writes its
+// reason into the frame. The block copy does not promise to set an error code, so the code is cleared
+// first: a stale one would give a wrong reason.
+void copyScreenImage(HDC memory, HDC screen, const LensGeometry& g, const LensLayout& layout, std::int32_t invert)
 {
-    const ScopedScreenDC screen;
     SetLastError(ERROR_SUCCESS);
     if (!StretchBlt(memory, 0, 0, g.frameWidth, g.frameHeight, screen, g.sourceX, g.sourceY, g.cellsX, g.cellsY,
                     invert != 0 ? NOTSRCCOPY : SRCCOPY)) {
@@ -85,7 +84,7 @@ void drawValueText(HDC surface, const LensLayout& layout, const char* text)
 
 }  // namespace
 
-void composeLensFrame(HWND window, HDC paint, const LensState& lens, HFONT valueFont)
+void composeLensFrame(HWND window, HDC paint, HDC screen, const LensState& lens, HFONT valueFont)
 {
     RECT client;
     GetClientRect(window, &client);
@@ -96,7 +95,7 @@ void composeLensFrame(HWND window, HDC paint, const LensState& lens, HFONT value
     const ScopedMemoryDC memory(CreateCompatibleDC(paint));
     const ScopedSelectObject frame(memory, bitmap);
     const ScopedSelectObject font(memory, valueFont);
-    copyScreenImage(memory, g, layout, lens.invert);
+    copyScreenImage(memory, screen, g, layout, lens.invert);
     drawCrossHair(memory, g);
     drawSwatch(memory, layout, lens.currentColor, lens.invert);
     drawValueText(memory, layout, lensValueText(lens).chars);

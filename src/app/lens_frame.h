@@ -8,8 +8,9 @@
 
 #include "lens/lens_state.h"
 
-// Composes the frame for window from lens into paint, the window's paint device context.
-void composeLensFrame(HWND window, HDC paint, const LensState& lens, HFONT valueFont);
+// Composes the frame for window from lens into paint, the window's paint device context, copying the
+// screen from screen, the screen's device context.
+void composeLensFrame(HWND window, HDC paint, HDC screen, const LensState& lens, HFONT valueFont);
 
 // The bold value font at dpi's layout; the caller owns it.
 HFONT createValueFont(std::int32_t dpi);

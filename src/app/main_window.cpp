@@ -116,7 +116,7 @@ LRESULT onPaint(HWND window)
 {
     PAINTSTRUCT paint;
     const HDC surface = BeginPaint(window, &paint);
-    composeLensFrame(window, surface, lens, appState.valueFont);
+    composeLensFrame(window, surface, ScopedScreenDC{}, lens, appState.valueFont);
     EndPaint(window, &paint);
     return 0;
 }

@@ -1,12 +1,11 @@
 // The window's rules driven with real messages under Wine: a drag picks only while the button is held,
-// the scroll bar zooms, a resize repaints the whole lens, and a display or DPI change reaches it.
+// the scroll bar zooms, a resize repaints the whole lens, a DPI change reaches it, and its paint writes
+// why a screen copy failed.
 #include <gtest/gtest.h>
 
-#include <windows.h>
-
+#include "app/lens_frame.h"
+#include "lens/lens_layout.h"
 #include "lens_window.h"
-
-namespace {
 
 using MainWindow = LensWindow;
 
@@ -28,28 +27,29 @@ TEST_F(MainWindow, PicksWhileTheButtonIsHeldNotAfterItsReleaseAndTheScrollBarZoo
     EXPECT_TRUE(repaintRequested());
 }
 
-TEST_F(MainWindow, AResizeRepaintsTheWholeLensAndSetsTheZoomCeiling)
+// Fit Size then grows the client area to whole cells of the zoom, 5, from the same corner.
+TEST_F(MainWindow, AResizeRepaintsTheWholeLensAndSetsTheZoomRangeAndFitSizeTakesWholeCells)
 {
     validate();
-    MoveWindow(window, 0, 0, 400, 70, TRUE);  // wide enough for the menu bar on one line
-    RECT update, client;
+    MoveWindow(window, 10, 20, 400, 70, TRUE);  // wide enough for the menu bar on one line
+    RECT update, client, place;
     GetUpdateRect(window, &update, FALSE);
     GetClientRect(window, &client);
     EXPECT_TRUE(EqualRect(&update, &client)) << "a resize must repaint the whole lens";
-    EXPECT_EQ(appState.lens.zoomMax, client.bottom) << "the ceiling is the client's shorter side, below 31";
+    int low, high;
+    GetScrollRange(window, SB_VERT, &low, &high);
+    EXPECT_EQ(std::pair(low, high), std::pair(1, static_cast<int>(client.bottom))) << "the client's shorter side";
+    command(CMD_FIT_SIZE);
+    GetClientRect(window, &client);
+    GetWindowRect(window, &place);
+    EXPECT_EQ((Point{client.right % 5, client.bottom % 5}), (Point{0, 0})) << "client " << client.right << " x " << client.bottom;
+    EXPECT_EQ((Point{place.left, place.top}), (Point{10, 20}));
 }
 
-// A display added, moved or resized: the lens reads the virtual screen again. Moved to a display of
-// another DPI, it takes that DPI and the place the system suggests, if it suggests one.
-TEST_F(MainWindow, ADisplayOrDpiChangeReachesTheLens)
+// Moved to a display of another DPI, the lens takes that DPI and the place the system suggests, if it
+// suggests one.
+TEST_F(MainWindow, ADpiChangeReachesTheLens)
 {
-    appState.lens.screen = {0, 0, 1, 1};
-    validate();
-    send(WM_DISPLAYCHANGE);
-    const int left = GetSystemMetrics(SM_XVIRTUALSCREEN), top = GetSystemMetrics(SM_YVIRTUALSCREEN);
-    EXPECT_EQ(appState.lens.screen, (Rect{left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN),
-                                          top + GetSystemMetrics(SM_CYVIRTUALSCREEN)}));
-    EXPECT_TRUE(repaintRequested());
     RECT suggested = {40, 50, 300, 290}, before, after;
     for (const auto& [dpi, place] : {std::pair{144, &suggested}, std::pair{120, static_cast<RECT*>(nullptr)}}) {
         GetWindowRect(window, &before);
@@ -60,4 +60,27 @@ TEST_F(MainWindow, ADisplayOrDpiChangeReachesTheLens)
     }
 }
 
-}  // namespace
+// A screen copy that fails writes the system's reason in red, and nothing when the system gives none:
+// no stale reason from an earlier call, and never the message for success. A metafile cannot be copied
+// from (ERROR_INVALID_HANDLE); a deleted context fails without a code.
+TEST_F(MainWindow, AFailedCopyWritesItsReasonInRedOnlyWhenTheSystemGivesOne)
+{
+    const HDC metafile = CreateMetaFileA(nullptr);
+    const HDC deleted = CreateCompatibleDC(nullptr);
+    DeleteDC(deleted);
+    const HDC paint = GetDC(window);
+    const Point reason = lensLayoutFor(appState.lens.dpi).errorText;
+    for (const auto& [screen, written] : {std::pair{metafile, true}, std::pair{deleted, false}}) {
+        SetLastError(ERROR_ACCESS_DENIED);  // left by an earlier call
+        composeLensFrame(window, paint, screen, appState.lens, appState.valueFont);
+        int red = 0;
+        for (int y = reason.y; y < reason.y + 12; ++y) {
+            for (int x = reason.x; x < 140; ++x) {
+                red += GetPixel(paint, x, y) == RGB(255, 0, 0);
+            }
+        }
+        EXPECT_EQ(red > 0, written) << red << " red pixels where the reason is written";
+    }
+    ReleaseDC(window, paint);
+    DeleteMetaFile(CloseMetaFile(metafile));
+}

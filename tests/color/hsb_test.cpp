@@ -6,8 +6,6 @@
 
 #include <cstring>
 
-namespace {
-
 TEST(RgbToHsb, SweepOverEveryColourGivesTheKnownCounts)
 {
     long printsHue360 = 0;
@@ -22,5 +20,3 @@ TEST(RgbToHsb, SweepOverEveryColourGivesTheKnownCounts)
     EXPECT_EQ(printsHue360, 9452);
     EXPECT_EQ(differsWhenDividedBy255, 18667);
 }
-
-}  // namespace

@@ -9,8 +9,6 @@
 #include "dialogs/chart_layout.h"
 #include "resource_ids.h"
 
-namespace {
-
 // A change of DPI repaints the cells; a size too small for them each way, in the work area's bottom-right
 // corner, grows back to hold them without leaving the work area.
 TEST(ColorChart, ADpiChangeRepaintsItAndNoNewSizeCutsItsCells)
@@ -32,5 +30,3 @@ TEST(ColorChart, ADpiChangeRepaintsItAndNoNewSizeCutsItsCells)
     EXPECT_TRUE(place.right <= work.right && place.bottom <= work.bottom) << "it grew off the work area";
     DestroyWindow(chart);
 }
-
-}  // namespace

@@ -44,7 +44,7 @@ void showPattern()
 
 // "lens" and "window CLASS": count=N, the visible top-level windows of the picker's class or of CLASS,
 // and the first of them as NAME_* (NAME the mode): its title, its controls' texts joined by "|" in their
-// order and its client area in screen pixels NAME_{x,y,w,h}.
+// order, its client area in screen pixels NAME_{x,y,w,h}, and its outer size as NAME_size=WxH.
 void report(const char* name, const char* className)
 {
     int count = 0;
@@ -54,12 +54,14 @@ void report(const char* name, const char* className)
             for (HWND control = GetWindow(window, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT)) {
                 texts += (texts.empty() ? "" : "|") + windowText(control);
             }
-            RECT client;
+            RECT client, outer;
             GetClientRect(window, &client);
             MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
-            std::printf("%s_title='%s' %s_texts='%s' %s_x=%ld %s_y=%ld %s_w=%ld %s_h=%ld\n", name,
+            GetWindowRect(window, &outer);
+            std::printf("%s_title='%s' %s_texts='%s' %s_x=%ld %s_y=%ld %s_w=%ld %s_h=%ld %s_size=%ldx%ld\n", name,
                         windowText(window).c_str(), name, texts.c_str(), name, client.left, name, client.top,
-                        name, client.right - client.left, name, client.bottom - client.top);
+                        name, client.right - client.left, name, client.bottom - client.top, name,
+                        outer.right - outer.left, outer.bottom - outer.top);
         }
     }
     std::printf("count=%d\n", count);
@@ -69,14 +71,10 @@ void report(const char* name, const char* className)
 
 int main(int argc, char** argv)
 {
-    const std::string mode = argc >= 2 ? argv[1] : "";
-    if (mode == "pattern") {
+    if (argc >= 2 && std::string(argv[1]) == "pattern") {
         showPattern();
-    } else if (mode == "lens" || (mode == "window" && argc >= 3)) {
-        report(argv[1], mode == "lens" ? "ORMELIN" : argv[2]);
-    } else {
-        std::fprintf(stderr, "usage: journey_helper pattern | lens | window CLASS\n");
-        return 2;
+    } else if (argc >= 2) {
+        report(argv[1], argc >= 3 ? argv[2] : "ORMELIN");
     }
     return 0;
 }

@@ -2,18 +2,17 @@
 # copies and screenshots, for a Wine prefix and a built program. Sourced by a journey with BIN_DIR (the
 # helper's) and WINE_PREFIX as its arguments; WINE_DESKTOP_SIZE gives another desktop than 1024 x 768,
 # PICKER another ormelin.exe than the one in BIN_DIR, wine_run another wine-run.sh, JOURNEY_LANG another
-# system language than Japanese (en_US.UTF-8: code page 1252). summary ends it.
+# system language than Japanese (en_US.UTF-8: code page 1252), JOURNEY_DPI another DPI than 96 for a
+# prefix made by the journey. summary ends it.
 set -u
 bin=$(realpath "$1")
 prefix=$(realpath -m "$2")  # Wine takes absolute prefixes only
 picker=${PICKER:-$bin/ormelin.exe}
 wine_run=${wine_run:-$(cd "$(dirname "$0")/../.." && pwd)/tools/wine-run.sh}
-export LANG=${JOURNEY_LANG:-ja_JP.UTF-8} WINE_DESKTOP_SIZE=${WINE_DESKTOP_SIZE:-1024x768}
+export LANG=${JOURNEY_LANG:-ja_JP.UTF-8} WINE_DESKTOP_SIZE=${WINE_DESKTOP_SIZE:-1024x768} WINE_DPI=${JOURNEY_DPI:-96}
+scaled() { echo $((($1 * WINE_DPI + 48) / 96)); }  # pixels at 96 DPI scaled to the journey's DPI
 checks=0
 failed=0
-# drag_to and screen take Windows' screen points; X's origin lies at Windows' x = $left, the virtual
-# screen's left edge, which the journey on several displays moves.
-left=0
 trap 'WINEPREFIX="$prefix" wineserver -k >/dev/null 2>&1' EXIT
 trap 'exit 1' INT TERM
 
@@ -55,7 +54,7 @@ open_picker() {
     start "$picker"
     first=$!
     eventually shows 1 lens || { echo "FAIL  the picker did not appear"; exit 1; }
-    grip="$((lens_x + 30 - left)) $((lens_y + 70))"
+    grip="$((lens_x + 30)) $((lens_y + 70))"
 }
 
 # --- the user's hands and eyes ------------------------------------------------------------------
@@ -80,10 +79,10 @@ copy_after() {
 }
 
 # drag_to X Y: presses in the lens (at $grip), moves to (X, Y) and releases there.
-drag_to() { xdotool mousemove $grip mousedown 1 sleep 0.05 mousemove $(($1 - left)) "$2" sleep 0.05 mouseup 1; }
+drag_to() { xdotool mousemove $grip mousedown 1 sleep 0.05 mousemove "$1" "$2" sleep 0.05 mouseup 1; }
 
 # screen X Y WIDTH HEIGHT: the colours of a rectangle of the screen now, #RRGGBB, one a line, row by row.
-screen() { import -window root -crop "$3x$4+$(($1 - left))+$2" -depth 8 txt:- 2>/dev/null | grep -o '#[0-9A-F]\{6\}'; }
+screen() { import -window root -crop "$3x$4+$1+$2" -depth 8 txt:- 2>/dev/null | grep -o '#[0-9A-F]\{6\}'; }
 
 # What the lens shows after a drag to (X, Y) at zoom 5, worked out from how it is meant to look, not from
 # the program's code: ceil(w / 5) x ceil(h / 5) screen pixels, each filling a cell of 5 x 5 client

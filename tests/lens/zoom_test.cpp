@@ -1,10 +1,8 @@
 // The zoom never leaves 1..ceiling, whatever the scroll bar asks: no zoom 0 below 1, none beyond a
-// ceiling that a smaller window lowered.
+// ceiling that a smaller window lowered, which is the client's shorter side.
 #include "lens/zoom.h"
 
 #include <gtest/gtest.h>
-
-namespace {
 
 TEST(ZoomForScroll, StepsOrTakesTheThumbWithinOneAndTheCeiling)
 {
@@ -22,4 +20,15 @@ TEST(ZoomForScroll, StepsOrTakesTheThumbWithinOneAndTheCeiling)
     }
 }
 
-}  // namespace
+TEST(ZoomCeiling, IsTheClientsShorterSideWithinOneAnd31)
+{
+    struct Case { std::int32_t width, height, expected; };
+    const Case cases[] = {
+        {0, 0, 1},  // an empty client area still allows zoom 1
+        {12, 40, 12},
+        {200, 32, 31},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(zoomCeilingFor(c.width, c.height), c.expected) << c.width << " x " << c.height;
+    }
+}
