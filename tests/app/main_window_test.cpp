@@ -21,24 +21,25 @@ TEST_F(MainWindow, PicksWhileTheButtonIsHeldNotAfterItsReleaseAndTheScrollBarZoo
     validate();
     send(WM_MOUSEMOVE, 0, at(20, 40));
     EXPECT_EQ(appState.lens.pickPoint, (Point{cursor.x, cursor.y})) << "a move after the release picked";
-    EXPECT_FALSE(repaintRequested());
     send(WM_VSCROLL, SB_LINEDOWN);
     EXPECT_EQ(GetScrollPos(window, SB_VERT), 6) << "the thumb follows the zoom";
     EXPECT_TRUE(repaintRequested());
 }
 
-// Fit Size then grows the client area to whole cells of the zoom, 5, from the same corner.
+// The scroll range ends at the new ceiling, the thumb staying at the zoom, 5; Fit Size then grows the
+// client area to whole cells of it from the same corner.
 TEST_F(MainWindow, AResizeRepaintsTheWholeLensAndSetsTheZoomRangeAndFitSizeTakesWholeCells)
 {
     validate();
-    MoveWindow(window, 10, 20, 400, 70, TRUE);  // wide enough for the menu bar on one line
+    MoveWindow(window, 10, 20, 401, 70, TRUE);  // one menu bar line, and no whole cells either way
     RECT update, client, place;
     GetUpdateRect(window, &update, FALSE);
     GetClientRect(window, &client);
     EXPECT_TRUE(EqualRect(&update, &client)) << "a resize must repaint the whole lens";
     int low, high;
     GetScrollRange(window, SB_VERT, &low, &high);
-    EXPECT_EQ(std::pair(low, high), std::pair(1, static_cast<int>(client.bottom))) << "the client's shorter side";
+    EXPECT_EQ(std::tuple(low, high, GetScrollPos(window, SB_VERT)), std::tuple(1, static_cast<int>(client.bottom), 5))
+        << "the range ends at the client's shorter side, the thumb at the zoom";
     command(CMD_FIT_SIZE);
     GetClientRect(window, &client);
     GetWindowRect(window, &place);
