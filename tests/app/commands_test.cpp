@@ -56,7 +56,7 @@ TEST_F(Commands, EachDialogEndsOnCancelAndTheColourDialogOnOkWithItsColour)
         pressed = c.button;
         command(c.command);
         EXPECT_EQ(appState.lens.currentColor, c.expected)
-            << std::hex << "0x" << appState.lens.currentColor << " after command " << c.command << ", button " << c.button;
+            << std::hex << "0x" << appState.lens.currentColor << " after " << c.command << ", button " << c.button;
     }
     UnhookWindowsHookEx(hook);
 }

@@ -43,7 +43,7 @@ TEST_F(MainWindow, AResizeRepaintsTheWholeLensAndSetsTheZoomRangeAndFitSizeTakes
     command(CMD_FIT_SIZE);
     GetClientRect(window, &client);
     GetWindowRect(window, &place);
-    EXPECT_EQ((Point{client.right % 5, client.bottom % 5}), (Point{0, 0})) << "client " << client.right << " x " << client.bottom;
+    EXPECT_EQ((Point{client.right % 5, client.bottom % 5}), (Point{0, 0})) << client.right << " x " << client.bottom;
     EXPECT_EQ((Point{place.left, place.top}), (Point{10, 20}));
 }
 

@@ -33,7 +33,7 @@ check "inverted back" "$picked" "$(copy_after alt+v n)"
 # The colour chart (Ctrl+H), opened from a picker in the screen's corner, shows over a cell its template's
 # texts, in any system's language, and the cell's colour; a click takes the colour and closes it. A chart
 # too narrow for its cells whatever the dialog font, or grown past the screen's edge, misses the clicks.
-xdotool mousemove $((lens_x + 60)) $((lens_y - $(scaled 30))) mousedown 1 sleep 0.1 mousemove 990 720 sleep 0.1 mouseup 1
+xdotool mousemove $((lens_x + 60)) $((lens_y - $(scaled 30))) mousedown 1 sleep 0.1 mousemove 990 720 sleep .1 mouseup 1
 # The cells (16 pixels from 7, 7 at 96 DPI): one inside a block; the first column of the upper right
 # block, which the middle block would cover if it were painted a column too wide; and the last cell.
 for cell in "8 7 #3868C8" "12 5 #FF0068" "17 11 #FFFFFF"; do  # column, row, colour

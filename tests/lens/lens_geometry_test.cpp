@@ -27,6 +27,6 @@ TEST(LensGeometry, CoversTheClientWithWholeCellsCentredOnThePickPointUntilAnEdge
     };
     for (const Case& c : cases) {
         EXPECT_EQ(fields(computeLensGeometry(c.width, c.height, c.zoom, c.pick, screen)), fields(c.expected))
-            << c.width << " x " << c.height << " at zoom " << c.zoom << " around (" << c.pick.x << ", " << c.pick.y << ')';
+            << c.width << " x " << c.height << ", zoom " << c.zoom << ", pick " << c.pick.x << ", " << c.pick.y;
     }
 }
