@@ -19,11 +19,12 @@ view_at 600 500
 check "lens: the cross-hair's crossing" "$picked" "$(lens_pixel 600 500 2 2)"
 check "lens: the cross-hair's row, inverted" "$(inverse_html "$(pattern_html 606 500)")" "$(lens_pixel 606 500 1 2)"
 # The swatch (client x 6 to 21 at 96 DPI) is the picked colour in a black ring; the value text right of
-# it is black, in a font whose area grows with the square of the DPI.
+# it is black in a white outline, in a font whose area grows with the square of the DPI.
 swatch=$(screen $((lens_x + $(scaled 6))) $((lens_y + $(scaled 12))) "$(scaled 16)" 1 | uniq | tr '\n' ' ')
 check "lens: the swatch, ringed" "#000000 $picked #000000 " "$swatch"
-black=$(screen $((lens_x + $(scaled 24))) $((lens_y + $(scaled 4))) "$(scaled 100)" "$(scaled 16)" | grep -c '#000000')
-check "lens: the value text, $black black pixels" 1 "$([ "$black" -ge "$(scaled "$(scaled 80)")" ] && echo 1)"
+text=$(screen $((lens_x + $(scaled 24))) $((lens_y + $(scaled 4))) "$(scaled 100)" "$(scaled 16)" | sort | uniq -c)
+check "lens: the value text, outlined, at least $(scaled "$(scaled 80)") black pixels" "#000000 #FFFFFF" \
+    "$(echo "$text" | awk -v least="$(scaled "$(scaled 80)")" '$1 >= least && /#000000/ || $1 >= 20 && /#FFFFFF/ {print $2}' | xargs)"
 
 # Invert from the View menu (Alt+V, N): the copied colour and the lens turn to their inverse.
 check "inverted HTML" "$(inverse_html "$picked")" "$(copy_after alt+v n)"

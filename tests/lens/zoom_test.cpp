@@ -10,7 +10,6 @@ TEST(ZoomForScroll, StepsOrTakesTheThumbWithinOneAndTheCeiling)
     const Case cases[] = {
         {1, 31, ScrollRequest::LineUp, 0, 1},
         {5, 31, ScrollRequest::PageUp, 0, 4},
-        {5, 31, ScrollRequest::LineDown, 0, 6},
         {5, 31, ScrollRequest::ThumbTrack, 17, 17},
         {25, 20, ScrollRequest{8}, 0, 20},  // SB_ENDSCROLL after a shrink: every request clamps
     };
