@@ -8,11 +8,9 @@
 
 #include "test_pattern.h"
 
-namespace {
-
 // A window's text as the window itself gives it, also a control's of another process, in UTF-8 whatever
 // the code page: through the wide API, which an ANSI dialog's "?" for lost characters reaches as such.
-std::string windowText(HWND window)
+static std::string windowText(HWND window)
 {
     wchar_t text[256] = {};
     char bytes[768] = {};
@@ -23,7 +21,7 @@ std::string windowText(HWND window)
 
 // "pattern": a borderless window over the whole virtual screen, every display included, showing the
 // test pattern as a static control's bitmap: no window class or painting of its own.
-void showPattern()
+static void showPattern()
 {
     const int left = GetSystemMetrics(SM_XVIRTUALSCREEN), top = GetSystemMetrics(SM_YVIRTUALSCREEN);
     const int width = GetSystemMetrics(SM_CXVIRTUALSCREEN), height = GetSystemMetrics(SM_CYVIRTUALSCREEN);
@@ -45,7 +43,7 @@ void showPattern()
 // "lens" and "window CLASS": count=N, the visible top-level windows of the picker's class or of CLASS,
 // and the first of them as NAME_* (NAME the mode): its title, its controls' texts joined by "|" in their
 // order, its client area in screen pixels NAME_{x,y,w,h}, and its outer size as NAME_size=WxH.
-void report(const char* name, const char* className)
+static void report(const char* name, const char* className)
 {
     int count = 0;
     for (HWND window = nullptr; (window = FindWindowExA(nullptr, window, className, nullptr)) != nullptr;) {
@@ -66,8 +64,6 @@ void report(const char* name, const char* className)
     }
     std::printf("count=%d\n", count);
 }
-
-}  // namespace
 
 int main(int argc, char** argv)
 {

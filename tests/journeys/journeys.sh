@@ -18,10 +18,12 @@ check "HTML at (600, 500)" "$picked" "$(drag_to 600 500 && copy_after)"
 view_at 600 500
 check "lens: the cross-hair's crossing" "$picked" "$(lens_pixel 600 500 2 2)"
 check "lens: the cross-hair's row, inverted" "$(inverse_html "$(pattern_html 606 500)")" "$(lens_pixel 606 500 1 2)"
-# The swatch (client x 6 to 21 at 96 DPI) is the picked colour in a black ring; the value text right of
-# it is black in a white outline, in a font whose area grows with the square of the DPI.
+# The swatch (client x 6 to 21 at 96 DPI) is the picked colour in a black ring, and a black border runs
+# round the client area; the value text is black in a white outline, in a font whose area grows with the
+# square of the DPI.
 swatch=$(screen $((lens_x + $(scaled 6))) $((lens_y + $(scaled 12))) "$(scaled 16)" 1 | uniq | tr '\n' ' ')
 check "lens: the swatch, ringed" "#000000 $picked #000000 " "$swatch"
+check "lens: the black border" "#000000" "$(screen "$lens_x" $((lens_y + lens_h - 1)) 1 1)"
 text=$(screen $((lens_x + $(scaled 24))) $((lens_y + $(scaled 4))) "$(scaled 100)" "$(scaled 16)" | sort | uniq -c)
 check "lens: the value text, outlined, at least $(scaled "$(scaled 80)") black pixels" "#000000 #FFFFFF" \
     "$(echo "$text" | awk -v least="$(scaled "$(scaled 80)")" '$1 >= least && /#000000/ || $1 >= 20 && /#FFFFFF/ {print $2}' | xargs)"
