@@ -1,8 +1,10 @@
-// The commands on the real window under Wine: the notations' check marks, and the dialogs' buttons.
+// The commands on the real window under Wine: the notations' check marks, the dialogs' buttons, and the
+// DLLs that commands load on first use, which come from the system folder alone.
 #include <gtest/gtest.h>
 
 #include <colordlg.h>
 
+#include "app/system_function.h"
 #include "lens_window.h"
 
 using Commands = LensWindow;
@@ -59,4 +61,15 @@ TEST_F(Commands, EachDialogEndsOnCancelAndTheColourDialogOnOkWithItsColour)
             << std::hex << "0x" << appState.lens.currentColor << " after " << c.command << ", button " << c.button;
     }
     UnhookWindowsHookEx(hook);
+}
+
+// planted.dll lies beside the test program, which stands in for the picker, as a browser may leave a DLL
+// beside it in Downloads: a command must not load it in place of a system one, nor may a system DLL
+// load it by name once start-up has kept the search to the system folder.
+TEST(SystemDlls, ADllBesideTheProgramIsNotLoadedOnFirstUseNorAfterStartUp)
+{
+    EXPECT_EQ(systemFunction<void()>("planted.dll", "planted"), nullptr) << "a command loaded it";
+    ASSERT_TRUE(FreeLibrary(LoadLibraryA("planted.dll"))) << "the DLL is missing: the test would prove nothing";
+    loadDllsFromSystemFolderOnly();
+    EXPECT_EQ(LoadLibraryA("planted.dll"), nullptr) << "a system DLL could load it by name";
 }

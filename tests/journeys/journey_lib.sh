@@ -84,23 +84,15 @@ drag_to() { xdotool mousemove $grip mousedown 1 sleep 0.05 mousemove "$1" "$2" s
 # screen X Y WIDTH HEIGHT: the colours of a rectangle of the screen now, #RRGGBB, one a line, row by row.
 screen() { import -window root -crop "$3x$4+$1+$2" -depth 8 txt:- 2>/dev/null | grep -o '#[0-9A-F]\{6\}'; }
 
-# What the lens shows after a drag to (X, Y) at zoom 5, worked out from how it is meant to look, not from
-# the program's code: ceil(w / 5) x ceil(h / 5) screen pixels, each filling a cell of 5 x 5 client
-# pixels, half of them left of and above (X, Y) when it lies well inside the screen (its edges clamp
-# the view). view_at X Y sets the first screen column and row shown as source_x and source_y.
-view_at() {
-    source_x=$(($1 - (lens_w + 4) / 5 / 2))
-    source_y=$(($2 - (lens_h + 4) / 5 / 2))
-}
 # lens_pixel X Y [DX DY]: the colour on the screen of the lens's client pixel DX, DY into the cell of
-# screen pixel (X, Y), its top-left one unless given.
+# screen pixel (X, Y), its top-left one unless given, at zoom 5 with source_x and source_y the first
+# screen column and row the lens shows.
 lens_pixel() { screen $((lens_x + ($1 - source_x) * 5 + ${3:-0})) $((lens_y + ($2 - source_y) * 5 + ${4:-0})) 1 1; }
 
-# The test pattern's colour at a screen point (tests/support/test_pattern.h) in HTML notation; an HTML
-# colour's inverse, and its "R:r, G:g, B:b" as the chart writes it.
+# The test pattern's colour at a screen point (tests/support/test_pattern.h) in HTML notation, and an
+# HTML colour's inverse.
 pattern_html() { printf '#%02X%02X%02X' $(($1 & 255)) $(($2 & 255)) $(((($1 >> 8) & 15) | ((($2 >> 8) & 15) << 4))); }
 inverse_html() { printf '#%06X' $((0xFFFFFF ^ 0x${1#\#})); }
-rgb_text() { printf 'R:%d, G:%d, B:%d' $(echo "${1#\#}" | sed 's/../0x& /g'); }
 
 summary() {
     echo "$((checks - failed)) passed, $failed failed"

@@ -6,9 +6,10 @@
 
 #include <windows.h>
 
+#include <ostream>
+
 #include "app/app_state.h"
 #include "app/main_window.h"
-#include "plain_printers.h"
 #include "resource_ids.h"
 
 class LensWindow : public testing::Test {
@@ -37,6 +38,8 @@ protected:
     void validate() { ValidateRect(window, nullptr); }  // so that the next handler's invalidation shows
     bool repaintRequested() { return GetUpdateRect(window, nullptr, FALSE) != FALSE; }
 };
+
+inline std::ostream& operator<<(std::ostream& out, Point p) { return out << '(' << p.x << ", " << p.y << ')'; }
 
 // A mouse message's position words for a point in client coordinates, negative ones included.
 inline LPARAM at(int x, int y) { return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y)); }
