@@ -28,6 +28,9 @@ templates=$(cd "$(dirname "$0")/.." && pwd)/build/wine-template-$WINEARCH
 template=$templates-${LANG:-C}
 shared="drive_c/windows/system32 drive_c/windows/syswow64 drive_c/windows/winsxs"
 
+# share FROM FOLDER: makes the prefix's FOLDER hard links to FROM's.
+share() { rm -rf "${WINEPREFIX:?}/$2" && cp -al "$1/$2" "$WINEPREFIX/$2"; }
+
 boot() {
     "$wine" wineboot --init >/dev/null 2>&1 || return 1
     for font in Tahoma "MS Shell Dlg" "MS Shell Dlg 2"; do
@@ -38,7 +41,7 @@ boot() {
         [ -f "$other/.ready" ] || continue
         for folder in $shared; do
             if diff -rq --no-dereference "$other/$folder" "$template/$folder" >/dev/null 2>&1; then
-                rm -rf "${template:?}/$folder" && cp -al "$other/$folder" "$template/$folder" || return 1
+                share "$other" "$folder" || return 1
             fi
         done
         return 0
@@ -51,7 +54,7 @@ copy_template() {
     excluded=$(for path in .ready wineserver $shared; do echo "--exclude=./$path"; done)
     (cd "$template" && tar -cf - $excluded .) | tar -C "$prefix" -xf - || return 1
     for folder in $shared; do
-        if [ -d "$template/$folder" ]; then cp -al "$template/$folder" "$prefix/$folder" || return 1; fi
+        if [ -d "$template/$folder" ]; then share "$template" "$folder" || return 1; fi
     done
     if [ "${WINE_DESKTOP_SIZE:-}" != none ]; then
         "$wine" reg add "HKCU\\Software\\Wine\\Explorer" /v Desktop /d Default /f >/dev/null 2>&1

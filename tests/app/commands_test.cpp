@@ -49,8 +49,6 @@ TEST_F(Commands, EachDialogEndsOnCancelAndTheColourDialogOnOkWithItsColour)
         {CMD_CREATE_COLOR, IDCANCEL, 0x00563412},
         {CMD_CREATE_COLOR, IDOK, 0x00BC9A78},
     };
-    MSG quit;  // the window an earlier test destroyed posted WM_QUIT, which would end every dialog at once
-    PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
     const HHOOK hook = SetWindowsHookExA(WH_CBT, pressAsShown, nullptr, GetCurrentThreadId());
     for (const Case& c : cases) {
         appState.lens.currentColor = 0x00563412;

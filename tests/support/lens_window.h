@@ -18,6 +18,8 @@ protected:
 
     void SetUp() override
     {
+        MSG quit;  // the window an earlier test destroyed posted WM_QUIT, which would end any dialog at once
+        PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
         appState = AppState{};
         const HINSTANCE instance = GetModuleHandleA(nullptr);
         LoadStringA(instance, STR_WINDOW_TITLE, appState.windowTitle, WINDOW_TEXT_SIZE);
