@@ -57,10 +57,11 @@ void drawCrossHair(HDC memory, const LensGeometry& g)
     LineTo(memory, g.crossX, g.frameHeight);
 }
 
-// The swatch square of color (of its inverse when invert is non-zero), ringed in black.
+// The swatch square of color (of its inverse when invert is non-zero), ringed in black. A failed read's
+// 0xFFFFFFFF is no colour GDI can fill with: it shows as the white its text names.
 void drawSwatch(HDC surface, const LensLayout& layout, COLORREF color, std::int32_t invert)
 {
-    fillSolidRect(surface, layout.swatch, invert != 0 ? inverseRgb(color) : color);
+    fillSolidRect(surface, layout.swatch, invert != 0 ? inverseRgb(color) : color & 0x00FFFFFF);
     const RECT ring = toRECT(layout.swatch);
     FrameRect(surface, &ring, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
 }

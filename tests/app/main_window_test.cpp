@@ -1,87 +1,642 @@
-// The window's rules driven with real messages under Wine: a drag picks only while the button is held,
-// the scroll bar zooms, a resize repaints the whole lens, a DPI change reaches it, and its paint writes
-// why a screen copy failed.
+// The picker as a user sees it, checked after every action: a model of how it is meant to behave predicts
+// every observable, and the real window under Wine, over the test pattern, must show exactly that.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+#include <colordlg.h>
+#include <winternl.h>
+
+#include <algorithm>
+#include <cstring>
+#include <deque>
+#include <functional>
+#include <map>
+#include <random>
+#include <sstream>
+
+#include "app/app_state.h"
 #include "app/lens_frame.h"
-#include "lens/lens_layout.h"
-#include "lens_window.h"
+#include "app/main_window.h"
+#include "app/system_function.h"
+#include "resource_ids.h"
+#include "test_pattern.h"
 
-using MainWindow = LensWindow;
+constexpr COLORREF UNKNOWN = 0x01000000, WHITE = 0x00FFFFFF;  // UNKNOWN: a pixel under a window of the test
 
-// After the drag, a line down on the scroll bar zooms in and repaints, the thumb following.
-TEST_F(MainWindow, PicksWhileTheButtonIsHeldNotAfterItsReleaseAndTheScrollBarZooms)
+template <typename... Values>
+static std::string format(const char* pattern, Values... values)
 {
-    POINT cursor = {-5, 30};  // left of the client area: a negative word
-    ClientToScreen(window, &cursor);
-    send(WM_LBUTTONDOWN, MK_LBUTTON, at(10, 10));
-    send(WM_MOUSEMOVE, MK_LBUTTON, at(-5, 30));
-    EXPECT_EQ(appState.lens.pickPoint, (Point{cursor.x, cursor.y}));
-    send(WM_LBUTTONUP, 0, at(-5, 30));
-    validate();
-    send(WM_MOUSEMOVE, 0, at(20, 40));
-    EXPECT_EQ(appState.lens.pickPoint, (Point{cursor.x, cursor.y})) << "a move after the release picked";
-    send(WM_VSCROLL, SB_LINEDOWN);
-    EXPECT_EQ(GetScrollPos(window, SB_VERT), 6) << "the thumb follows the zoom";
-    EXPECT_TRUE(repaintRequested());
+    char text[512];
+    std::snprintf(text, sizeof text, pattern, values...);
+    return text;
 }
 
-// The scroll range ends at the new ceiling, the thumb staying at the zoom, 5; Fit Size then grows the
-// client area to whole cells of it from the same corner.
-TEST_F(MainWindow, AResizeRepaintsTheWholeLensAndSetsTheZoomRangeAndFitSizeTakesWholeCells)
+// The texts of a window and of its visible controls as the user reads them, in UTF-8, each ended by "|".
+static std::string textsOf(HWND window)
 {
-    validate();
-    MoveWindow(window, 10, 20, 401, 70, TRUE);  // one menu bar line, and no whole cells either way
-    RECT update, client, place;
-    GetUpdateRect(window, &update, FALSE);
-    GetClientRect(window, &client);
-    EXPECT_TRUE(EqualRect(&update, &client)) << "a resize must repaint the whole lens";
-    int low, high;
-    GetScrollRange(window, SB_VERT, &low, &high);
-    EXPECT_EQ(std::tuple(low, high, GetScrollPos(window, SB_VERT)), std::tuple(1, static_cast<int>(client.bottom), 5))
-        << "the range ends at the client's shorter side, the thumb at the zoom";
-    command(CMD_FIT_SIZE);
-    GetClientRect(window, &client);
-    GetWindowRect(window, &place);
-    EXPECT_EQ((Point{client.right % 5, client.bottom % 5}), (Point{0, 0})) << client.right << " x " << client.bottom;
-    EXPECT_EQ((Point{place.left, place.top}), (Point{10, 20}));
-}
-
-// Moved to a display of another DPI, the lens takes that DPI and the place the system suggests, if it
-// suggests one.
-TEST_F(MainWindow, ADpiChangeReachesTheLens)
-{
-    RECT suggested = {40, 50, 300, 290}, before, after;
-    for (const auto& [dpi, place] : {std::pair{144, &suggested}, std::pair{120, static_cast<RECT*>(nullptr)}}) {
-        GetWindowRect(window, &before);
-        send(WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(place));
-        EXPECT_EQ(appState.lens.dpi, dpi);
-        GetWindowRect(window, &after);
-        EXPECT_TRUE(EqualRect(&after, place != nullptr ? place : &before)) << "at " << dpi << " DPI";
+    std::string texts;
+    for (HWND w = window; w != nullptr; w = GetWindow(w, w == window ? GW_CHILD : GW_HWNDNEXT)) {
+        wchar_t wide[128] = {};
+        char text[384] = {};
+        GetWindowTextW(w, wide, 128);
+        WideCharToMultiByte(CP_UTF8, 0, wide, -1, text, sizeof text, nullptr, nullptr);
+        texts += IsWindowVisible(w) ? std::string(text) + "|" : "";
     }
+    return texts;
 }
 
-// A screen copy that fails writes the system's reason in red, and nothing when the system gives none:
-// no stale reason from an earlier call, and never the message for success. A metafile cannot be copied
-// from (ERROR_INVALID_HANDLE); a deleted context fails without a code.
-TEST_F(MainWindow, AFailedCopyWritesItsReasonInRedOnlyWhenTheSystemGivesOne)
+// A copy of a device context's pixels as 0x00RRGGBB, in a bitmap that text can be drawn on.
+struct Dib {
+    HDC dc = CreateCompatibleDC(nullptr);
+    DWORD* bits = nullptr;
+    HGDIOBJ old;
+    Dib(HDC source, const RECT& area)
+    {
+        BITMAPINFO info = {{sizeof(BITMAPINFOHEADER), area.right, -area.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
+        old = SelectObject(dc, CreateDIBSection(dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits), nullptr, 0));
+        BitBlt(dc, 0, 0, area.right, area.bottom, source, area.left, area.top, SRCCOPY);
+        GdiFlush();
+    }
+    ~Dib() { DeleteObject(SelectObject(dc, old)) && DeleteDC(dc); }
+};
+
+// The process's GDI objects, counted in the handle table the system shares with it (Wine's GetGuiResources
+// gives 0), and its windows, the only USER objects the picker makes.
+static std::string objectCounts()
 {
-    const HDC metafile = CreateMetaFileA(nullptr);
-    const HDC deleted = CreateCompatibleDC(nullptr);
-    DeleteDC(deleted);
-    const HDC paint = GetDC(window);
-    const Point reason = lensLayoutFor(appState.lens.dpi).errorText;
-    for (const auto& [screen, written] : {std::pair{metafile, true}, std::pair{deleted, false}}) {
-        SetLastError(ERROR_ACCESS_DENIED);  // left by an earlier call
-        composeLensFrame(window, paint, screen, appState.lens, appState.valueFont);
-        int red = 0;
-        for (int y = reason.y; y < reason.y + 12; ++y) {
-            for (int x = reason.x; x < 140; ++x) {
-                red += GetPixel(paint, x, y) == RGB(255, 0, 0);
+    struct Entry { UINT64 object; ULONG owner; USHORT extType; UCHAR type, generation; UINT64 user; };
+    const auto* peb = reinterpret_cast<const BYTE*>(NtCurrentTeb()->ProcessEnvironmentBlock);
+    const auto* table = *reinterpret_cast<const Entry* const*>(peb + (sizeof(void*) == 8 ? 0xF8 : 0x94));
+    int windows = 0;
+    EnumThreadWindows(GetCurrentThreadId(), [](HWND, LPARAM n) -> BOOL { return ++*reinterpret_cast<int*>(n); },
+                      reinterpret_cast<LPARAM>(&windows));
+    const auto gdi = std::count_if(table, table + 0x10000, [](const Entry& e) { return e.type != 0; });
+    return format("%d GDI objects, %d windows", static_cast<int>(gdi), windows);
+}
+
+// SetClipboardData as the picker calls it, through its import: the test sees the memory handed over, and
+// can have the clipboard refuse it.
+#ifdef _WIN64
+extern "C" decltype(&SetClipboardData) setClipboardDataImport asm("__imp_SetClipboardData");
+#else
+extern "C" decltype(&SetClipboardData) setClipboardDataImport asm("__imp__SetClipboardData@8");
+#endif
+static const auto systemSetClipboardData = setClipboardDataImport;
+static HANDLE handedOver;
+static UINT locksAtHandOver;
+static bool refuseData;
+static HANDLE WINAPI setClipboardData(UINT format, HANDLE data)
+{
+    handedOver = data;
+    locksAtHandOver = GlobalFlags(data) & GMEM_LOCKCOUNT;
+    return refuseData ? nullptr : systemSetClipboardData(format, data);
+}
+
+// Another program's hold on the clipboard: taken before a copy and given back after ms, or after the copy.
+static void whileClipboardHeld(DWORD ms, const std::function<void()>& copy)
+{
+    static HANDLE taken = CreateEventA(nullptr, FALSE, FALSE, nullptr), done = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+    ResetEvent(done);  // a brief hold left it set
+    const HANDLE thread = CreateThread(nullptr, 0, [](void* ms) -> DWORD {
+        OpenClipboard(nullptr);
+        SetEvent(taken);
+        WaitForSingleObject(done, static_cast<DWORD>(reinterpret_cast<UINT_PTR>(ms)));
+        return CloseClipboard();
+    }, reinterpret_cast<void*>(static_cast<UINT_PTR>(ms)), 0, nullptr);
+    WaitForSingleObject(taken, INFINITE);
+    copy();
+    SetEvent(done);
+    WaitForSingleObject(thread, INFINITE);
+    CloseHandle(thread);
+}
+
+static std::function<void(HWND)> dialogScript;  // what the user does in the next dialog, inside its modal loop
+
+// The picker's window over the test pattern, a plain window beside it, and the model of what they show.
+class Picker : public testing::Test {
+protected:
+    HWND pattern = showTestPattern(), plain = nullptr, lens = nullptr;
+    const LONG screenWidth = GetSystemMetrics(SM_CXSCREEN), screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    std::deque<std::string> steps;  // the latest, printed when a check fails
+    std::string seen, objects;      // what dialogs and copies showed during a step; the counts after the last
+
+    struct Model {  // what the picker shows, as the model predicts it
+        int zoom = 5, zoomMax = 31, thumb = 5, dpi = 96, notation = 2;  // the notations in F3 order: HTML
+        bool invert = false, onTop = true, abovePlain = true, dragging = false;
+        bool uncovered = true;       // a window moved or closed: the pattern repaints what it uncovered
+        bool systemObjects = true;   // the system may make objects in the step, which it keeps for reuse
+        POINT pick = {0, 0};
+        COLORREF color = 0, chartColor = 0;
+        DWORD failedCopy = 0;        // 1, or the error, when the step composed a frame from a screen it cannot copy
+        RECT place = {};
+        std::string repaint = "whole", clipboard, customColors = "|", notes;
+        int scaled(int at96) const { return (at96 * dpi + 48) / 96; }
+    } model;
+
+    void SetUp() override
+    {
+        MSG quit;  // the window an earlier test destroyed posted WM_QUIT, which would end any dialog at once
+        PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+        plain = CreateWindowExA(0, "Static", "", WS_POPUP | WS_VISIBLE | WS_BORDER, 700, 560, 200, 120, nullptr,
+                                nullptr, nullptr, nullptr);
+        settle(100);  // the pattern on the screen before the picker samples its first colour there
+        appState = AppState{};
+        const HINSTANCE instance = GetModuleHandleA(nullptr);
+        LoadStringA(instance, STR_WINDOW_TITLE, appState.windowTitle, WINDOW_TEXT_SIZE);
+        LoadStringA(instance, STR_WINDOW_CLASS, appState.windowClassName, WINDOW_TEXT_SIZE);
+        registerMainWindowClass(instance);  // once per process; later calls fail harmlessly
+        ASSERT_NE(lens = createMainWindow(instance), nullptr);
+        ShowWindow(lens, SW_SHOWNOACTIVATE);
+        GetWindowRect(lens, &model.place);
+        model.place = {model.place.left, 0, model.place.left + 174, 161};  // at 96 DPI; the system picks x
+        for (int i = 0; i < 16; ++i) {
+            model.customColors += " 000000";  // the colour dialog's unset 0xFFFFFFFF, which Wine draws black
+        }
+        setClipboardDataImport = setClipboardData;
+        OpenClipboard(nullptr);
+        EmptyClipboard();
+        CloseClipboard();
+        check();
+    }
+
+    void TearDown() override
+    {
+        setClipboardDataImport = systemSetClipboardData;
+        for (HWND window : {lens, plain, pattern}) {
+            DestroyWindow(window);
+        }
+    }
+
+    void settle(int ms)  // lets the test's windows repaint, for ms at least
+    {
+        for (const DWORD end = GetTickCount() + ms; GetTickCount() <= end; Sleep(10)) {
+            for (MSG message; PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE);) {
+                DispatchMessageA(&message);
             }
         }
-        EXPECT_EQ(red > 0, written) << red << " red pixels where the reason is written";
     }
-    ReleaseDC(window, paint);
-    DeleteMetaFile(CloseMetaFile(metafile));
+
+    LRESULT send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) { return SendMessageA(lens, message, wParam, lParam); }
+    const char* command(UINT message, WPARAM wParam, const char* repaint) { return send(message, wParam), repaint; }
+
+    COLORREF screenAt(POINT p)  // CLR_INVALID off the screen, else the pattern where no window of the test lies
+    {
+        RECT window, screen = {0, 0, screenWidth, screenHeight};
+        for (HWND w : {lens, plain}) {
+            if (GetWindowRect(w, &window) && PtInRect(&window, p)) {
+                return UNKNOWN;
+            }
+        }
+        return PtInRect(&screen, p) ? patternColorAt(p.x, p.y) : CLR_INVALID;
+    }
+
+    const char* picked(POINT p)
+    {
+        model.pick = p;
+        model.color = screenAt(p);
+        return "whole";
+    }
+
+    std::string valueText() const
+    {
+        const POINT& p = model.pick;
+        return formatValueText(model.color, model.invert, p.x, p.y, model.zoom, DisplayMode(model.notation)).chars;
+    }
+
+    // A new client size: the ceiling follows its shorter side and the thumb stays at the zoom, as far as the
+    // range allows; a change of width or height repaints the whole lens.
+    const char* resized(const RECT& before)
+    {
+        RECT client;
+        GetClientRect(lens, &client);
+        model.zoomMax = std::max<LONG>(1, std::min<LONG>({client.right, client.bottom, 31}));
+        model.thumb = std::min(model.zoom, model.zoomMax);
+        model.uncovered = true;
+        return client.right != before.right || client.bottom != before.bottom ? "whole" : "none";
+    }
+
+    // Opens a dialog from its command; script acts in it as the user once it shows, inside its modal loop.
+    // The dialog disables the picker, which ends a drag; the picker is repainted when it closes.
+    const char* openDialog(UINT command, std::function<void(HWND)> script)
+    {
+        dialogScript = std::move(script);
+        const UINT_PTR timer = SetTimer(nullptr, 0, 10, [](HWND, UINT, UINT_PTR timer, DWORD) {
+            const HWND dialog = FindWindowExA(nullptr, nullptr, "#32770", nullptr);
+            if (dialog != nullptr && IsWindowVisible(dialog)) {
+                KillTimer(nullptr, timer);
+                UpdateWindow(dialog);
+                dialogScript(dialog);
+            }
+        });
+        send(WM_COMMAND, command);
+        KillTimer(nullptr, timer);
+        model.dragging = false;
+        model.uncovered = model.systemObjects = true;
+        return "whole";
+    }
+
+    // The chart, shrunk as a dialog font or a DPI may leave it, grows back on the work area to hold its cells:
+    // 16 pixels from (7, 7), 18 across and 12 down, blue picking the block of 6 x 6, green rising rightwards and
+    // red downwards. Hovered over points, it shows the colour under the pointer. It ends with a click on the
+    // last point (0), the same and Escape (1), Cancel (2), Escape (3), or an OK command, its button hidden (4).
+    const char* chart(int r, const std::vector<POINT>& points)
+    {
+        return openDialog(CMD_COLOR_CHART, [&](HWND dialog) {
+            const auto inChart = [](POINT p) { return p.x >= 7 && p.x < 7 + 18 * 16 && p.y >= 7 && p.y < 7 + 12 * 16; };
+            const int levels[] = {0, 56, 104, 152, 200, 255};
+            const std::string counts = objectCounts();
+            RECT place, work;
+            SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+            SetWindowPos(dialog, nullptr, work.right - 90, work.bottom - 90, 90, 90, SWP_NOZORDER);
+            GetWindowRect(dialog, &place);
+            UpdateWindow(dialog);
+            seen += place.right <= work.right && place.bottom <= work.bottom ? "chart on the work area\n" : "chart off it\n";
+            model.notes += "chart on the work area\n";
+            for (const POINT p : points) {
+                const unsigned red = GetRValue(model.chartColor), green = GetGValue(model.chartColor), blue = GetBValue(model.chartColor);
+                seen += textsOf(dialog) + "\n";
+                model.notes += format("カラーチャート|ｷｬﾝｾﾙ|R:%u, G:%u, B:%u|*** 好きな色をクリックして下さい。***|#%02X%02X%02X|\n",
+                                      red, green, blue, red, green, blue);
+                SendMessageA(dialog, WM_MOUSEMOVE, 0, MAKELPARAM(p.x, p.y));
+                const int column = (p.x - 7) / 16, row = (p.y - 7) / 16;
+                model.chartColor = inChart(p) ? RGB(levels[row % 6], levels[column % 6], levels[column / 6 + 3 * (row / 6)]) : model.chartColor;
+            }
+            seen += objectCounts() == counts ? "hovering made no objects\n" : "hovering made objects\n";
+            model.notes += "hovering made no objects\n";
+            const POINT last = points.back();
+            if (r % 5 <= 1) {
+                SendMessageA(dialog, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(last.x, last.y));
+            }
+            if (r % 5 == 2) {
+                SendMessageA(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
+            }
+            PostMessageA(dialog, r % 5 == 4 ? WM_COMMAND : WM_KEYDOWN, r % 5 == 4 ? IDOK : VK_ESCAPE, 0);
+            model.color = (r % 5 <= 1 && inChart(last)) || r % 5 == 4 ? model.chartColor : model.color;
+        });
+    }
+
+    // The colour dialog opens at the picked colour, in its red, green and blue boxes, with the custom colours it
+    // was left with in its 8 x 2 cells. The user may add a custom colour, then composes one and ends with OK
+    // (0), Cancel (1) or Escape (2).
+    const char* colorDialog(int r)
+    {
+        return openDialog(CMD_CREATE_COLOR, [&](HWND dialog) {
+            const auto shown = [dialog](COLORREF composed) {  // and composes a colour
+                std::string colors;
+                RECT area;
+                GetWindowRect(GetDlgItem(dialog, COLOR_CUSTOM1), &area);
+                MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&area), 2);
+                for (int i = 0; i < 3; ++i) {
+                    colors += format("%u ", GetDlgItemInt(dialog, COLOR_RED + i, nullptr, FALSE));
+                    SetDlgItemInt(dialog, COLOR_RED + i, composed >> 8 * i & 0xFF, FALSE);
+                }
+                const HDC dc = GetDC(dialog);
+                colors += "|";
+                for (int i = 0; i < 16; ++i) {
+                    const int x = (i % 8 * 2 + 1) * (area.right - area.left) / 16, y = (i / 8 * 2 + 1) * (area.bottom - area.top) / 4;
+                    colors += format(" %06lX", GetPixel(dc, area.left + x, area.top + y));
+                }
+                ReleaseDC(dialog, dc);
+                return colors;
+            };
+            const COLORREF composed = r / 3 * 0x010305 & WHITE, c = model.color & WHITE;
+            seen += "colour dialog " + shown(composed ^ 0x804020) + "\n";
+            model.notes += format("colour dialog %u %u %u ", GetRValue(c), GetGValue(c), GetBValue(c)) + model.customColors + "\n";
+            if (r / 3 % 2 != 0) {
+                SendMessageA(dialog, WM_COMMAND, COLOR_MIX, 0);
+                SendMessageA(dialog, WM_COMMAND, COLOR_ADD, 0);
+                UpdateWindow(dialog);
+            }
+            const std::string left = shown(composed);
+            model.customColors = left.substr(left.find('|'));
+            if (r % 3 == 2) {
+                PostMessageA(dialog, WM_KEYDOWN, VK_ESCAPE, 0);
+            } else {
+                SendMessageA(GetDlgItem(dialog, r % 3 == 0 ? IDOK : IDCANCEL), BM_CLICK, 0, 0);
+            }
+            model.color = r % 3 == 0 ? composed : model.color;
+        });
+    }
+
+    // The actions, "name parameter": each drives the real window as a user would, tells the model what follows,
+    // and says whether the whole lens must then be repainted ("whole"), nothing ("none"), or as the system decides.
+    const std::map<std::string, std::function<const char*(int)>> actions = {
+        {"arrow", [this](int r) {  // the arrow keys stop at the screen's edge on the side they move towards
+             POINT p = model.pick;
+             const int key = VK_LEFT + r % 4;
+             send(WM_KEYDOWN, key);
+             p.x = key == VK_LEFT ? std::max(p.x - 1, 0L) : key == VK_RIGHT ? std::min(p.x + 1, screenWidth - 1) : p.x;
+             p.y = key == VK_UP ? std::max(p.y - 1, 0L) : key == VK_DOWN ? std::min(p.y + 1, screenHeight - 1) : p.y;
+             return picked(p);
+         }},
+        {"press", [this](int r) {  // at a corner of the client area or just outside it; the cross cursor is loaded once
+             RECT client;
+             GetClientRect(lens, &client);
+             const POINT at[] = {{0, 0}, {client.right - 1, client.bottom - 1}, {client.right, 5}, {5, client.bottom}, {-1, 5}};
+             send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at[r % 5].x, at[r % 5].y));
+             model.dragging = model.dragging || PtInRect(&client, at[r % 5]);
+             model.systemObjects = true;
+             return "none";
+         }},
+        {"move", [this](int r) {  // to a point at or next to an edge of the screen or of the window, or inside it
+             RECT w;
+             GetWindowRect(lens, &w);
+             const LONG xs[] = {-2, 0, 1, screenWidth - 2, screenWidth - 1, screenWidth + 1, w.left - 1, w.right, w.left + 20, r % 997};
+             const LONG ys[] = {-2, 0, 1, screenHeight - 2, screenHeight - 1, screenHeight + 1, w.top - 1, w.bottom, w.top + 40, r % 761};
+             POINT p = {xs[r % 10], ys[r / 10 % 10]}, client = p;
+             ScreenToClient(lens, &client);
+             send(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(client.x, client.y));
+             return model.dragging ? picked(p) : "none";
+         }},
+        {"release", [this](int) {
+             send(WM_LBUTTONUP);
+             model.dragging = false;
+             return "none";
+         }},
+        {"scroll", [this](int r) {  // every code, one no scroll bar sends (9), and thumbs beyond the range
+             const int code = r % 10, thumb = r / 10 % 40, zoom = model.zoom, thumbBefore = model.thumb;
+             send(WM_VSCROLL, MAKEWPARAM(code, thumb));
+             const int wanted = code == SB_LINEUP || code == SB_PAGEUP ? zoom - 1 : code == SB_LINEDOWN || code == SB_PAGEDOWN ? zoom + 1 : zoom;
+             model.zoom = model.thumb = std::max(1, std::min(code == SB_THUMBPOSITION || code == SB_THUMBTRACK ? thumb : wanted, model.zoomMax));
+             return model.zoom != thumbBefore ? "whole" : "none";
+         }},
+        {"resize", [this](int r) {
+             const SIZE sizes[] = {{174, 161}, {401, 70}, {130, 340}, {120, 90}, {260, 220}, {140, 75}}, size = sizes[r % 6];
+             RECT before;
+             GetClientRect(lens, &before);
+             model.place = {30 + r % 7 * 10, 40 + r % 5 * 10, 30 + r % 7 * 10 + size.cx, 40 + r % 5 * 10 + size.cy};
+             MoveWindow(lens, model.place.left, model.place.top, size.cx, size.cy, TRUE);
+             return resized(before);
+         }},
+        {"fit", [this](int) {  // grows the window to whole cells from the same corner
+             RECT client, outer;
+             GetClientRect(lens, &client);
+             GetWindowRect(lens, &outer);
+             send(WM_COMMAND, CMD_FIT_SIZE);
+             const int zoom = model.zoom, lackX = client.right % zoom, lackY = client.bottom % zoom;
+             model.place = {outer.left, outer.top, outer.right + (lackX ? zoom - lackX : 0), outer.bottom + (lackY ? zoom - lackY : 0)};
+             return resized(client);
+         }},
+        {"dpi", [this](int r) {  // moved to a display of another DPI, with or without the place the system suggests
+             const int dpis[] = {96, 120, 144, 192}, dpi = model.dpi = dpis[r % 4];
+             const LONG x = model.place.left + 3, y = model.place.top + 5;
+             RECT before, suggested = {x, y, x + model.scaled(174), y + model.scaled(161)};
+             GetClientRect(lens, &before);
+             send(WM_DPICHANGED, MAKEWPARAM(dpi, dpi), r / 4 % 2 != 0 ? reinterpret_cast<LPARAM>(&suggested) : 0);
+             model.place = r / 4 % 2 != 0 ? suggested : model.place;
+             resized(before);
+             return "whole";
+         }},
+        {"display", [this](int) { return command(WM_DISPLAYCHANGE, 32, "whole"); }},
+        {"notation", [this](int r) { model.notation = r % 5; return command(WM_COMMAND, MODE_SCREEN_COORDS + r % 5, "whole"); }},
+        {"F3", [this](int) { model.notation = (model.notation + 1) % 5; return command(WM_COMMAND, CMD_NEXT_MODE, "whole"); }},
+        {"invert", [this](int) { model.invert = !model.invert; return command(WM_COMMAND, CMD_INVERT, "whole"); }},
+        // Always on top turned off leaves the picker at the top of the ordinary windows, until another comes forward.
+        {"top", [this](int) { model.onTop = !model.onTop, model.abovePlain = true; return command(WM_COMMAND, CMD_ALWAYS_ON_TOP, "none"); }},
+        {"plain", [this](int) {
+             SetWindowPos(plain, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+             model.abovePlain = model.onTop;
+             return "none";
+         }},
+        // Copy to a free clipboard (0), to one another program holds shorter (1) or longer (2) than Copy waits,
+        // and to one that refuses the data (3), which is left empty and the memory freed.
+        {"copy", [this](int r) {
+             const auto copy = [this] { send(WM_COMMAND, CMD_COPY_VALUE); };
+             handedOver = nullptr;
+             refuseData = r % 4 == 3;
+             r % 4 == 1 || r % 4 == 2 ? whileClipboardHeld(r % 4 == 1 ? 30 : INFINITE, copy) : copy();
+             const bool freed = handedOver != nullptr && GlobalFlags(handedOver) == GMEM_INVALID_HANDLE;
+             seen += format("handed over %s, %slocked\n", !handedOver ? "nothing" : freed ? "and freed" : "and kept",
+                            locksAtHandOver != 0 ? "" : "un");
+             model.notes += format("handed over %s, unlocked\n", r % 4 == 2 ? "nothing" : r % 4 == 3 ? "and freed" : "and kept");
+             model.clipboard = r % 4 == 2 ? model.clipboard : r % 4 == 3 ? "" : valueText();
+             refuseData = false;
+             return "none";
+         }},
+        {"chart", [this](int r) {  // random points, at the chart's edges and elsewhere
+             const LONG edges[] = {6, 7, 8, 22, 23, 294, 295, 198, 199, 150};
+             std::mt19937 random(r);
+             std::vector<POINT> points(3);
+             for (POINT& p : points) {
+                 p = random() % 2 ? POINT{LONG(random() % 300), LONG(random() % 205)} : POINT{edges[random() % 10], edges[random() % 10]};
+             }
+             return chart(r, points);
+         }},
+        {"colour", [this](int r) { return colorDialog(r); }},
+        {"about", [this](int r) {  // ends on OK (0), Escape (1) or Enter (2); the part it covered, as the system decides
+             openDialog(CMD_ABOUT, [&](HWND dialog) {
+                 seen += textsOf(dialog) + "\n";
+                 model.notes += "バージョン情報|Qen Color Picker|(C) 2026 Qen|OK|v.1.0.1.2|\n";
+                 if (r % 3 == 0) {
+                     SendMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+                 } else {
+                     PostMessageA(dialog, WM_KEYDOWN, r % 3 == 1 ? VK_ESCAPE : VK_RETURN, 0);
+                 }
+             });
+             return "";
+         }},
+        // A frame composed from a screen that cannot be copied: a metafile gives the system's reason, a deleted
+        // context none, whatever error an earlier call left.
+        {"failed", [this](int r) {
+             const HDC metafile = CreateMetaFileA(nullptr), deleted = CreateCompatibleDC(nullptr), paint = GetDC(lens);
+             DeleteDC(deleted);
+             SetLastError(ERROR_ACCESS_DENIED);
+             composeLensFrame(lens, paint, r % 2 != 0 ? metafile : deleted, appState.lens, appState.valueFont);
+             ReleaseDC(lens, paint);
+             DeleteMetaFile(CloseMetaFile(metafile));
+             model.failedCopy = r % 2 != 0 ? ERROR_INVALID_HANDLE : 1;
+             return "none";
+         }},
+    };
+
+    // The frame the model predicts, drawn over a copy of the one shown so that the texts' smoothing blends
+    // alike: the screen around the pick point, enlarged and centred until a screen edge stops it, the far edge
+    // first; a failed copy's reason; the inverting cross-hair through the picked cell's middle; the ringed
+    // swatch; the outlined value text; the black border. Pixels under the test's windows are not compared.
+    std::string frameDifferences(HDC window, const RECT& client)
+    {
+        const Dib shown(window, client), predicted(window, client);
+        const int width = client.right, height = client.bottom, size = width * height;
+        const COLORREF inversion = model.invert ? WHITE : 0;
+        if (model.color == UNKNOWN) {  // picked under a window of the test: the swatch tells which colour
+            const DWORD swatch = shown.bits[model.scaled(12) * width + model.scaled(12)] ^ inversion;
+            model.color = RGB(swatch >> 16 & 0xFF, swatch >> 8 & 0xFF, swatch & 0xFF);
+        }
+        const int zoom = model.zoom, cellsX = (width + zoom - 1) / zoom, cellsY = (height + zoom - 1) / zoom;
+        const LONG left = std::min(std::max(model.pick.x - cellsX / 2, 0L), screenWidth - cellsX);
+        const LONG top = std::min(std::max(model.pick.y - cellsY / 2, 0L), screenHeight - cellsY);
+        const LONG crossX = (model.pick.x - left) * zoom + zoom / 2, crossY = (model.pick.y - top) * zoom + zoom / 2;
+        std::vector<bool> known(size);
+        const auto paint = [&](int i, COLORREF c) {
+            predicted.bits[i] = GetRValue(c) << 16 | GetGValue(c) << 8 | GetBValue(c);
+            known[i] = true;
+        };
+        for (int i = 0; i < size; ++i) {
+            const COLORREF there = model.failedCopy ? UNKNOWN : screenAt({left + i % width / zoom, top + i / width / zoom});
+            if (there != UNKNOWN) {
+                paint(i, there ^ inversion);
+            }
+        }
+        char* reason = nullptr;  // in red in the system font, on the surface's white, on one line
+        if (model.failedCopy > 1 && FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM, nullptr,
+                                                   model.failedCopy, 0, reinterpret_cast<LPSTR>(&reason), 0, nullptr)) {
+            SelectObject(predicted.dc, GetStockObject(SYSTEM_FONT));
+            SetTextColor(predicted.dc, RGB(255, 0, 0));
+            TextOutA(predicted.dc, model.scaled(7), model.scaled(24), reason, int(std::strcspn(reason, "\r\n")));
+            GdiFlush();
+        }
+        LocalFree(reason);
+        const int side = model.scaled(16), swatchX = model.scaled(6), swatchY = model.scaled(4);
+        for (int i = 0; i < size; ++i) {
+            const int x = i % width - swatchX, y = i / width - swatchY;
+            predicted.bits[i] ^= (i / width == crossY) != (i % width == crossX) ? WHITE : 0;
+            if (x >= 0 && y >= 0 && x < side && y < side) {
+                paint(i, x == 0 || y == 0 || x == side - 1 || y == side - 1 ? 0 : (model.color ^ inversion) & WHITE);
+            }
+        }
+        const HGDIOBJ font = SelectObject(predicted.dc, CreateFontA(-model.scaled(13), 0, 0, 0, FW_BOLD, 0, 0, 0, ANSI_CHARSET,
+            OUT_STRING_PRECIS, CLIP_STROKE_PRECIS, DRAFT_QUALITY, VARIABLE_PITCH | FF_SWISS, "System"));
+        const std::string text = valueText();
+        const int d = model.scaled(1);
+        SetBkMode(predicted.dc, TRANSPARENT);
+        for (const POINT o : {POINT{-d, -d}, POINT{-d, d}, POINT{d, -d}, POINT{d, d}, POINT{0, 0}}) {  // outline, then text
+            SetTextColor(predicted.dc, o.x == 0 ? 0 : WHITE);
+            TextOutA(predicted.dc, model.scaled(24) + o.x, model.scaled(4) + o.y, text.c_str(), int(text.size()));
+        }
+        DeleteObject(SelectObject(predicted.dc, font));
+        GdiFlush();
+        std::string differences;
+        int count = 0;
+        for (int i = 0; i < size; ++i) {
+            if (i % width == 0 || i / width == 0 || i % width == width - 1 || i / width == height - 1) {
+                paint(i, 0);
+            }
+            if (known[i] && ((shown.bits[i] ^ predicted.bits[i]) & WHITE) != 0 && ++count <= 3) {
+                differences += format(" (%d, %d) #%06lX, not #%06lX;", i % width, i / width, shown.bits[i] & WHITE,
+                                      predicted.bits[i] & WHITE);
+            }
+        }
+        return count == 0 ? "as predicted" : format("%d pixels differ:", count) + differences;
+    }
+
+    // Every observable: from the real window, or from the model, printed alike so that a difference shows.
+    std::string observables(bool real)
+    {
+        RECT place = model.place, update, client, bar;
+        GetClientRect(lens, &client);
+        const bool updating = GetUpdateRect(lens, &update, FALSE);
+        std::string menu, repaint = !updating ? "none" : EqualRect(&update, &client) ? "whole" : "part";
+        std::string clipboard = model.clipboard, frame = "as predicted", counts = objects, drawn;
+        int zBelow = real ? 0 : model.abovePlain, low = 1, high = model.zoomMax, thumb = model.thumb;
+        bool topmost = model.onTop;
+        for (UINT id : {MODE_SCREEN_COORDS, MODE_COLORREF, MODE_HTML, MODE_RGB, MODE_HSB, CMD_INVERT, CMD_ALWAYS_ON_TOP, CMD_COPY_VALUE}) {
+            const bool checked = id == UINT(MODE_SCREEN_COORDS + model.notation) || (id == CMD_INVERT && model.invert) ||
+                                 (id == CMD_ALWAYS_ON_TOP && model.onTop);
+            const UINT state = real ? GetMenuState(GetMenu(lens), id, MF_BYCOMMAND) : checked ? MF_CHECKED : 0;
+            menu += format(" %u%s%s", id, state & MF_CHECKED ? " checked" : "", state & MF_GRAYED ? " greyed" : "");
+        }
+        if (real) {
+            settle(model.uncovered ? 60 : 0);
+            const HDC window = GetWindowDC(lens), clientArea = GetDC(lens);
+            GetWindowRect(lens, &place);
+            GetScrollRange(lens, SB_VERT, &low, &high);
+            thumb = GetScrollPos(lens, SB_VERT);
+            topmost = GetWindowLongA(lens, GWL_EXSTYLE) & WS_EX_TOPMOST;
+            SCROLLBARINFO info = {sizeof info, {}, 0, 0, 0, 0, {}};
+            GetScrollBarInfo(lens, OBJID_VSCROLL, &info);
+            bar = {info.rcScrollBar.left - place.left, info.rcScrollBar.top - place.top, info.rcScrollBar.right - info.rcScrollBar.left, info.rcScrollBar.bottom - info.rcScrollBar.top};
+            const Dib asDrawn(window, bar);  // the scroll bar as drawn, then as drawn afresh
+            send(WM_NCPAINT, 1);
+            const Dib afresh(window, bar);
+            drawn = std::equal(asDrawn.bits, asDrawn.bits + bar.right * bar.bottom, afresh.bits) ? "" : ", drawn elsewhere";
+            if (model.failedCopy == 0) {  // composed afresh, unless the step composed its own
+                InvalidateRect(lens, nullptr, FALSE);
+                UpdateWindow(lens);
+            }
+            frame = frameDifferences(clientArea, client);
+            ReleaseDC(lens, window);
+            ReleaseDC(lens, clientArea);
+            for (HWND w = GetTopWindow(nullptr); w != plain; w = GetWindow(w, GW_HWNDNEXT)) {
+                zBelow += w == lens;
+            }
+            if (OpenClipboard(nullptr)) {
+                const HANDLE text = GetClipboardData(CF_TEXT);
+                clipboard = text != nullptr ? static_cast<const char*>(GlobalLock(text)) : "";
+                GlobalUnlock(text);
+                CloseClipboard();
+            }
+            counts = objectCounts();
+            objects = model.systemObjects ? counts : objects;  // the count the model then predicts
+        }
+        return format("window '%s' at %ld,%ld %ldx%ld%s%s\nrepaint %s\nzoom range %d..%d, thumb at %d%s\nmenu%s\n",
+                      real ? textsOf(lens).c_str() : "Qen Color Picker|", place.left, place.top, place.right - place.left,
+                      place.bottom - place.top, topmost ? ", topmost" : "", zBelow != 0 ? ", above the plain window" : "",
+                      model.repaint.empty() || !real ? model.repaint.c_str() : repaint.c_str(), low, high, thumb,
+                      drawn.c_str(), menu.c_str()) +
+               "clipboard '" + clipboard + "'\nobjects: " + counts + "\nframe " + frame + "\n" + (real ? seen : model.notes);
+    }
+
+    void check()
+    {
+        const std::string real = observables(true), expected = observables(false);
+        if (real != expected) {
+            std::string last;
+            for (const std::string& step : steps) {
+                last += (last.empty() ? "" : ",") + step;
+            }
+            FAIL() << "after the steps " << last << "\nthe picker shows\n" << real << "where the model predicts\n" << expected;
+        }
+        seen.clear();
+        model.notes.clear();
+        model.uncovered = model.systemObjects = false;
+        model.failedCopy = 0;
+    }
+
+    // Runs one step, "name parameter", and checks every observable after it.
+    void run(const std::string& step)
+    {
+        std::istringstream words(step);
+        std::string name;
+        int r = 0;
+        words >> name >> r;
+        steps.push_back(step);
+        if (steps.size() > 8) {
+            steps.pop_front();
+        }
+        model.repaint = actions.at(name)(r);
+        check();
+    }
+};
+
+// A fixed tour: each action at and beside its edges. REPLAY="name parameter,..." runs those steps instead,
+// such as the last steps that a failure prints.
+TEST_F(Picker, Tour)
+{
+    std::istringstream tour(getenv("REPLAY") != nullptr ? getenv("REPLAY") :
+        "resize 0,move 11,press 1,move 88,release 0,arrow 0,arrow 1");
+    for (std::string step; std::getline(tour, step, ',') && !HasFailure();) {
+        run(step);
+    }
+}
+
+// Seeded random sequences (SEED, 11 unless given) over every action.
+TEST_F(Picker, RandomSequences)
+{
+    std::mt19937 random(getenv("SEED") != nullptr ? std::atoi(getenv("SEED")) : 11);
+    for (int i = 0; i < 400 && !HasFailure(); ++i) {
+        auto action = actions.begin();
+        std::advance(action, random() % actions.size());
+        run(action->first + " " + std::to_string(random() % 100000));
+    }
+}
+
+// planted.dll lies beside the test program, which stands in for the picker, as a browser may leave a DLL
+// beside it in Downloads: a command must not load it in place of a system one, nor may a system DLL load
+// it by name once start-up has kept the search to the system folder.
+TEST(SystemDlls, ADllBesideTheProgramIsNotLoadedOnFirstUseNorAfterStartUp)
+{
+    EXPECT_EQ(systemFunction<void()>("planted.dll", "planted"), nullptr) << "a command loaded it";
+    ASSERT_TRUE(FreeLibrary(LoadLibraryA("planted.dll"))) << "the DLL is missing: the test would prove nothing";
+    loadDllsFromSystemFolderOnly();
+    EXPECT_EQ(LoadLibraryA("planted.dll"), nullptr) << "a system DLL could load it by name";
 }
