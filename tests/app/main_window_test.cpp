@@ -95,8 +95,8 @@ static HANDLE WINAPI setClipboardData(UINT format, HANDLE data)
 // Another program's hold on the clipboard: taken before a copy and given back after ms, or after the copy.
 static void whileClipboardHeld(DWORD ms, const std::function<void()>& copy)
 {
-    static HANDLE taken = CreateEventA(nullptr, FALSE, FALSE, nullptr), done = CreateEventA(nullptr, FALSE, FALSE, nullptr);
-    ResetEvent(done);  // a brief hold left it set
+    static const HANDLE taken = CreateEventA(nullptr, FALSE, FALSE, nullptr), done = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+    ResetEvent(done);  // a brief hold leaves it set
     const HANDLE thread = CreateThread(nullptr, 0, [](void* ms) -> DWORD {
         OpenClipboard(nullptr);
         SetEvent(taken);
@@ -118,7 +118,7 @@ protected:
     HWND pattern = showTestPattern(), plain = nullptr, lens = nullptr;
     const LONG screenWidth = GetSystemMetrics(SM_CXSCREEN), screenHeight = GetSystemMetrics(SM_CYSCREEN);
     std::deque<std::string> steps;  // the latest, printed when a check fails
-    std::string seen, objects;      // what dialogs and copies showed during a step; the counts after the last
+    std::string seen, objects;      // what dialogs and copies showed during a step; the counts the model expects
 
     struct Model {  // what the picker shows, as the model predicts it
         int zoom = 5, zoomMax = 31, thumb = 5, dpi = 96, notation = 2;  // the notations in F3 order: HTML
@@ -177,7 +177,7 @@ protected:
     }
 
     LRESULT send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) { return SendMessageA(lens, message, wParam, lParam); }
-    const char* command(UINT message, WPARAM wParam, const char* repaint) { return send(message, wParam), repaint; }
+    const char* command(UINT id, const char* repaint) { return send(WM_COMMAND, id), repaint; }
 
     COLORREF screenAt(POINT p)  // CLR_INVALID off the screen, else the pattern where no window of the test lies
     {
@@ -217,7 +217,7 @@ protected:
 
     // Opens a dialog from its command; script acts in it as the user once it shows, inside its modal loop.
     // The dialog disables the picker, which ends a drag; the picker is repainted when it closes.
-    const char* openDialog(UINT command, std::function<void(HWND)> script)
+    const char* openDialog(UINT id, std::function<void(HWND)> script)
     {
         dialogScript = std::move(script);
         const UINT_PTR timer = SetTimer(nullptr, 0, 10, [](HWND, UINT, UINT_PTR timer, DWORD) {
@@ -228,7 +228,7 @@ protected:
                 dialogScript(dialog);
             }
         });
-        send(WM_COMMAND, command);
+        command(id, "");
         KillTimer(nullptr, timer);
         model.dragging = false;
         model.uncovered = model.systemObjects = true;
@@ -250,16 +250,17 @@ protected:
             SetWindowPos(dialog, nullptr, work.right - 90, work.bottom - 90, 90, 90, SWP_NOZORDER);
             GetWindowRect(dialog, &place);
             UpdateWindow(dialog);
-            seen += place.right <= work.right && place.bottom <= work.bottom ? "chart on the work area\n" : "chart off it\n";
+            seen += place.right <= work.right && place.bottom <= work.bottom ? "chart on the work area\n" : "off it\n";
             model.notes += "chart on the work area\n";
             for (const POINT p : points) {
-                const unsigned red = GetRValue(model.chartColor), green = GetGValue(model.chartColor), blue = GetBValue(model.chartColor);
+                const unsigned red = GetRValue(model.chartColor), green = GetGValue(model.chartColor);
+                const unsigned blue = GetBValue(model.chartColor);
                 seen += textsOf(dialog) + "\n";
-                model.notes += format("カラーチャート|ｷｬﾝｾﾙ|R:%u, G:%u, B:%u|*** 好きな色をクリックして下さい。***|#%02X%02X%02X|\n",
-                                      red, green, blue, red, green, blue);
+                model.notes += format("カラーチャート|ｷｬﾝｾﾙ|R:%u, G:%u, B:%u|*** 好きな色をクリックして下さい。***|"
+                                      "#%02X%02X%02X|\n", red, green, blue, red, green, blue);
                 SendMessageA(dialog, WM_MOUSEMOVE, 0, MAKELPARAM(p.x, p.y));
-                const int column = (p.x - 7) / 16, row = (p.y - 7) / 16;
-                model.chartColor = inChart(p) ? RGB(levels[row % 6], levels[column % 6], levels[column / 6 + 3 * (row / 6)]) : model.chartColor;
+                const int column = (p.x - 7) / 16, row = (p.y - 7) / 16, block = column / 6 + 3 * (row / 6);
+                model.chartColor = inChart(p) ? RGB(levels[row % 6], levels[column % 6], levels[block]) : model.chartColor;
             }
             seen += objectCounts() == counts ? "hovering made no objects\n" : "hovering made objects\n";
             model.notes += "hovering made no objects\n";
@@ -293,8 +294,8 @@ protected:
                 const HDC dc = GetDC(dialog);
                 colors += "|";
                 for (int i = 0; i < 16; ++i) {
-                    const int x = (i % 8 * 2 + 1) * (area.right - area.left) / 16, y = (i / 8 * 2 + 1) * (area.bottom - area.top) / 4;
-                    colors += format(" %06lX", GetPixel(dc, area.left + x, area.top + y));
+                    const int x = (i % 8 * 2 + 1) * (area.right - area.left) / 16;
+                    colors += format(" %06lX", GetPixel(dc, area.left + x, area.top + (i / 8 * 2 + 1) * (area.bottom - area.top) / 4));
                 }
                 ReleaseDC(dialog, dc);
                 return colors;
@@ -329,7 +330,7 @@ protected:
              p.y = key == VK_UP ? std::max(p.y - 1, 0L) : key == VK_DOWN ? std::min(p.y + 1, screenHeight - 1) : p.y;
              return picked(p);
          }},
-        {"press", [this](int r) {  // at a corner of the client area or just outside it; the cross cursor is loaded once
+        {"press", [this](int r) {  // at a corner of the client area or just outside it; the cross cursor loads once
              RECT client;
              GetClientRect(lens, &client);
              const POINT at[] = {{0, 0}, {client.right - 1, client.bottom - 1}, {client.right, 5}, {5, client.bottom}, {-1, 5}};
@@ -356,8 +357,9 @@ protected:
         {"scroll", [this](int r) {  // every code, one no scroll bar sends (9), and thumbs beyond the range
              const int code = r % 10, thumb = r / 10 % 40, zoom = model.zoom, thumbBefore = model.thumb;
              send(WM_VSCROLL, MAKEWPARAM(code, thumb));
-             const int wanted = code == SB_LINEUP || code == SB_PAGEUP ? zoom - 1 : code == SB_LINEDOWN || code == SB_PAGEDOWN ? zoom + 1 : zoom;
-             model.zoom = model.thumb = std::max(1, std::min(code == SB_THUMBPOSITION || code == SB_THUMBTRACK ? thumb : wanted, model.zoomMax));
+             const bool down = code == SB_LINEDOWN || code == SB_PAGEDOWN, up = code == SB_LINEUP || code == SB_PAGEUP;
+             const int wanted = code == SB_THUMBPOSITION || code == SB_THUMBTRACK ? thumb : zoom + down - up;
+             model.zoom = model.thumb = std::max(1, std::min(wanted, model.zoomMax));
              return model.zoom != thumbBefore ? "whole" : "none";
          }},
         {"resize", [this](int r) {
@@ -372,7 +374,7 @@ protected:
              RECT client, outer;
              GetClientRect(lens, &client);
              GetWindowRect(lens, &outer);
-             send(WM_COMMAND, CMD_FIT_SIZE);
+             command(CMD_FIT_SIZE, "");
              const int zoom = model.zoom, lackX = client.right % zoom, lackY = client.bottom % zoom;
              model.place = {outer.left, outer.top, outer.right + (lackX ? zoom - lackX : 0), outer.bottom + (lackY ? zoom - lackY : 0)};
              return resized(client);
@@ -387,12 +389,12 @@ protected:
              resized(before);
              return "whole";
          }},
-        {"display", [this](int) { return command(WM_DISPLAYCHANGE, 32, "whole"); }},
-        {"notation", [this](int r) { model.notation = r % 5; return command(WM_COMMAND, MODE_SCREEN_COORDS + r % 5, "whole"); }},
-        {"F3", [this](int) { model.notation = (model.notation + 1) % 5; return command(WM_COMMAND, CMD_NEXT_MODE, "whole"); }},
-        {"invert", [this](int) { model.invert = !model.invert; return command(WM_COMMAND, CMD_INVERT, "whole"); }},
+        {"display", [this](int) { return send(WM_DISPLAYCHANGE), "whole"; }},
+        {"notation", [this](int r) { return model.notation = r % 5, command(MODE_SCREEN_COORDS + r % 5, "whole"); }},
+        {"F3", [this](int) { return model.notation = (model.notation + 1) % 5, command(CMD_NEXT_MODE, "whole"); }},
+        {"invert", [this](int) { return model.invert = !model.invert, command(CMD_INVERT, "whole"); }},
         // Always on top turned off leaves the picker at the top of the ordinary windows, until another comes forward.
-        {"top", [this](int) { model.onTop = !model.onTop, model.abovePlain = true; return command(WM_COMMAND, CMD_ALWAYS_ON_TOP, "none"); }},
+        {"top", [this](int) { return model.onTop = !model.onTop, model.abovePlain = true, command(CMD_ALWAYS_ON_TOP, "none"); }},
         {"plain", [this](int) {
              SetWindowPos(plain, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
              model.abovePlain = model.onTop;
@@ -401,29 +403,31 @@ protected:
         // Copy to a free clipboard (0), to one another program holds shorter (1) or longer (2) than Copy waits,
         // and to one that refuses the data (3), which is left empty and the memory freed.
         {"copy", [this](int r) {
-             const auto copy = [this] { send(WM_COMMAND, CMD_COPY_VALUE); };
+             const int how = r % 4;
              handedOver = nullptr;
-             refuseData = r % 4 == 3;
-             r % 4 == 1 || r % 4 == 2 ? whileClipboardHeld(r % 4 == 1 ? 30 : INFINITE, copy) : copy();
+             refuseData = how == 3;
+             how == 1 || how == 2 ? whileClipboardHeld(how == 1 ? 30 : INFINITE, [this] { command(CMD_COPY_VALUE, ""); })
+                                  : void(command(CMD_COPY_VALUE, ""));
              const bool freed = handedOver != nullptr && GlobalFlags(handedOver) == GMEM_INVALID_HANDLE;
              seen += format("handed over %s, %slocked\n", !handedOver ? "nothing" : freed ? "and freed" : "and kept",
                             locksAtHandOver != 0 ? "" : "un");
-             model.notes += format("handed over %s, unlocked\n", r % 4 == 2 ? "nothing" : r % 4 == 3 ? "and freed" : "and kept");
-             model.clipboard = r % 4 == 2 ? model.clipboard : r % 4 == 3 ? "" : valueText();
+             model.notes += format("handed over %s, unlocked\n", how == 2 ? "nothing" : how == 3 ? "and freed" : "and kept");
+             model.clipboard = how == 2 ? model.clipboard : how == 3 ? "" : valueText();
              refuseData = false;
              return "none";
          }},
-        {"chart", [this](int r) {  // random points, at the chart's edges and elsewhere
+        {"chart", [this](int r) {  // at random points, at the chart's edges and elsewhere
              const LONG edges[] = {6, 7, 8, 22, 23, 294, 295, 198, 199, 150};
              std::mt19937 random(r);
              std::vector<POINT> points(3);
              for (POINT& p : points) {
-                 p = random() % 2 ? POINT{LONG(random() % 300), LONG(random() % 205)} : POINT{edges[random() % 10], edges[random() % 10]};
+                 const bool edge = random() % 2 == 0;
+                 p = edge ? POINT{edges[random() % 10], edges[random() % 10]} : POINT{LONG(random() % 300), LONG(random() % 205)};
              }
              return chart(r, points);
          }},
         {"colour", [this](int r) { return colorDialog(r); }},
-        {"about", [this](int r) {  // ends on OK (0), Escape (1) or Enter (2); the part it covered, as the system decides
+        {"about", [this](int r) {  // ends on OK (0), Escape (1) or Enter (2); repainted where it was, as the system decides
              openDialog(CMD_ABOUT, [&](HWND dialog) {
                  seen += textsOf(dialog) + "\n";
                  model.notes += "バージョン情報|Qen Color Picker|(C) 2026 Qen|OK|v.1.0.1.2|\n";
@@ -483,9 +487,9 @@ protected:
             SelectObject(predicted.dc, GetStockObject(SYSTEM_FONT));
             SetTextColor(predicted.dc, RGB(255, 0, 0));
             TextOutA(predicted.dc, model.scaled(7), model.scaled(24), reason, int(std::strcspn(reason, "\r\n")));
+            LocalFree(reason);
             GdiFlush();
         }
-        LocalFree(reason);
         const int side = model.scaled(16), swatchX = model.scaled(6), swatchY = model.scaled(4);
         for (int i = 0; i < size; ++i) {
             const int x = i % width - swatchX, y = i / width - swatchY;
@@ -494,8 +498,8 @@ protected:
                 paint(i, x == 0 || y == 0 || x == side - 1 || y == side - 1 ? 0 : (model.color ^ inversion) & WHITE);
             }
         }
-        const HGDIOBJ font = SelectObject(predicted.dc, CreateFontA(-model.scaled(13), 0, 0, 0, FW_BOLD, 0, 0, 0, ANSI_CHARSET,
-            OUT_STRING_PRECIS, CLIP_STROKE_PRECIS, DRAFT_QUALITY, VARIABLE_PITCH | FF_SWISS, "System"));
+        const HGDIOBJ font = SelectObject(predicted.dc, CreateFontA(-model.scaled(13), 0, 0, 0, FW_BOLD, 0, 0, 0,
+            ANSI_CHARSET, OUT_STRING_PRECIS, CLIP_STROKE_PRECIS, DRAFT_QUALITY, VARIABLE_PITCH | FF_SWISS, "System"));
         const std::string text = valueText();
         const int d = model.scaled(1);
         SetBkMode(predicted.dc, TRANSPARENT);
@@ -522,29 +526,31 @@ protected:
     // Every observable: from the real window, or from the model, printed alike so that a difference shows.
     std::string observables(bool real)
     {
-        RECT place = model.place, update, client, bar;
+        RECT place = model.place, update, client;
         GetClientRect(lens, &client);
         const bool updating = GetUpdateRect(lens, &update, FALSE);
-        std::string menu, repaint = !updating ? "none" : EqualRect(&update, &client) ? "whole" : "part";
-        std::string clipboard = model.clipboard, frame = "as predicted", counts = objects, drawn;
+        std::string repaint = model.repaint, menu, clipboard = model.clipboard, frame = "as predicted", drawn;
         int zBelow = real ? 0 : model.abovePlain, low = 1, high = model.zoomMax, thumb = model.thumb;
         bool topmost = model.onTop;
-        for (UINT id : {MODE_SCREEN_COORDS, MODE_COLORREF, MODE_HTML, MODE_RGB, MODE_HSB, CMD_INVERT, CMD_ALWAYS_ON_TOP, CMD_COPY_VALUE}) {
+        for (UINT id : {MODE_SCREEN_COORDS, MODE_COLORREF, MODE_HTML, MODE_RGB, MODE_HSB, CMD_INVERT, CMD_ALWAYS_ON_TOP,
+                        CMD_COPY_VALUE}) {
             const bool checked = id == UINT(MODE_SCREEN_COORDS + model.notation) || (id == CMD_INVERT && model.invert) ||
                                  (id == CMD_ALWAYS_ON_TOP && model.onTop);
             const UINT state = real ? GetMenuState(GetMenu(lens), id, MF_BYCOMMAND) : checked ? MF_CHECKED : 0;
             menu += format(" %u%s%s", id, state & MF_CHECKED ? " checked" : "", state & MF_GRAYED ? " greyed" : "");
         }
         if (real) {
+            repaint = repaint.empty() ? "" : !updating ? "none" : EqualRect(&update, &client) ? "whole" : "part";
             settle(model.uncovered ? 60 : 0);
-            const HDC window = GetWindowDC(lens), clientArea = GetDC(lens);
             GetWindowRect(lens, &place);
             GetScrollRange(lens, SB_VERT, &low, &high);
             thumb = GetScrollPos(lens, SB_VERT);
             topmost = GetWindowLongA(lens, GWL_EXSTYLE) & WS_EX_TOPMOST;
             SCROLLBARINFO info = {sizeof info, {}, 0, 0, 0, 0, {}};
             GetScrollBarInfo(lens, OBJID_VSCROLL, &info);
-            bar = {info.rcScrollBar.left - place.left, info.rcScrollBar.top - place.top, info.rcScrollBar.right - info.rcScrollBar.left, info.rcScrollBar.bottom - info.rcScrollBar.top};
+            const RECT& on = info.rcScrollBar;
+            const RECT bar = {on.left - place.left, on.top - place.top, on.right - on.left, on.bottom - on.top};
+            const HDC window = GetWindowDC(lens), clientArea = GetDC(lens);
             const Dib asDrawn(window, bar);  // the scroll bar as drawn, then as drawn afresh
             send(WM_NCPAINT, 1);
             const Dib afresh(window, bar);
@@ -565,15 +571,15 @@ protected:
                 GlobalUnlock(text);
                 CloseClipboard();
             }
-            counts = objectCounts();
-            objects = model.systemObjects ? counts : objects;  // the count the model then predicts
         }
+        const std::string counts = real ? objectCounts() : objects;
+        objects = real && model.systemObjects ? counts : objects;  // the counts the model predicts from then on
         return format("window '%s' at %ld,%ld %ldx%ld%s%s\nrepaint %s\nzoom range %d..%d, thumb at %d%s\nmenu%s\n",
                       real ? textsOf(lens).c_str() : "Qen Color Picker|", place.left, place.top, place.right - place.left,
                       place.bottom - place.top, topmost ? ", topmost" : "", zBelow != 0 ? ", above the plain window" : "",
-                      model.repaint.empty() || !real ? model.repaint.c_str() : repaint.c_str(), low, high, thumb,
-                      drawn.c_str(), menu.c_str()) +
-               "clipboard '" + clipboard + "'\nobjects: " + counts + "\nframe " + frame + "\n" + (real ? seen : model.notes);
+                      repaint.c_str(), low, high, thumb, drawn.c_str(), menu.c_str()) +
+               "clipboard '" + clipboard + "'\nobjects: " + counts + "\nframe " + frame + "\n" +
+               (real ? seen : model.notes);
     }
 
     void check()
