@@ -67,12 +67,14 @@ static void whileClipboardHeld(DWORD ms, const std::function<void()>& copy)
 {
     static const HANDLE taken = CreateEventA(nullptr, FALSE, FALSE, nullptr), done = CreateEventA(nullptr, FALSE, FALSE, nullptr);
     ResetEvent(done);  // a brief hold leaves it set
-    const HANDLE thread = CreateThread(nullptr, 0, [](void* ms) -> DWORD {
+    static DWORD held;
+    held = ms;
+    const HANDLE thread = CreateThread(nullptr, 0, [](void*) -> DWORD WINAPI {
         OpenClipboard(nullptr);
         SetEvent(taken);
-        WaitForSingleObject(done, static_cast<DWORD>(reinterpret_cast<UINT_PTR>(ms)));
+        WaitForSingleObject(done, held);
         return CloseClipboard();
-    }, reinterpret_cast<void*>(static_cast<UINT_PTR>(ms)), 0, nullptr);
+    }, nullptr, 0, nullptr);
     WaitForSingleObject(taken, INFINITE);
     copy();
     SetEvent(done);
@@ -178,7 +180,7 @@ protected:
     const char* openDialog(UINT command, std::function<void(HWND)> script)
     {
         dialogScript = std::move(script);
-        const UINT_PTR timer = SetTimer(nullptr, 0, 10, [](HWND, UINT, UINT_PTR timer, DWORD) {
+        const UINT_PTR timer = SetTimer(nullptr, 0, 10, [](HWND, UINT, UINT_PTR timer, DWORD) WINAPI {
             const HWND dialog = FindWindowExA(nullptr, nullptr, "#32770", nullptr);
             if (dialog != nullptr && IsWindowVisible(dialog)) {
                 KillTimer(nullptr, timer);
@@ -323,13 +325,14 @@ protected:
              model.clipboard = how == 2 ? model.clipboard : how == 3 ? "" : text.chars;
              return "none";
          }},
-        {"chart", [this](int r) {  // at random points, at the chart's edges and elsewhere
+        {"chart", [this](int r) {  // below 5, over every cell at alternate corners; else at random points
              const LONG edges[] = {6, 7, 8, 22, 23, 294, 295, 198, 199, 150};
              std::mt19937 random(r);
-             std::vector<POINT> points(3);
-             for (POINT& p : points) {
-                 const bool edge = random() % 2 == 0;
-                 p = edge ? POINT{edges[random() % 10], edges[random() % 10]} : POINT{LONG(random() % 300), LONG(random() % 205)};
+             std::vector<POINT> points;
+             for (LONG i = 0, corner = 0; i < (r < 5 ? 216 : 3); ++i, corner = 15 - corner) {
+                 const POINT cell = {7 + i % 18 * 16 + corner, 7 + i / 18 * 16 + corner};
+                 const POINT edge = {edges[random() % 10], edges[random() % 10]}, any = {LONG(random() % 300), LONG(random() % 205)};
+                 points.push_back(r < 5 ? cell : random() % 2 ? edge : any);
              }
              return chart(r, points);
          }},
@@ -388,15 +391,15 @@ protected:
             predicted.bits[i] = GetRValue(c) << 16 | GetGValue(c) << 8 | GetBValue(c);
             known[i] = true;
         };
-        for (int i = 0; i < size; ++i) {
-            const COLORREF there = model.failedCopy ? UNKNOWN : screenAt({left + i % width / zoom, top + i / width / zoom});
+        for (int i = 0; i < size; ++i) {  // a failed copy leaves the frame as Wine makes a new bitmap: black
+            const COLORREF there = model.failedCopy ? 0 : screenAt({left + i % width / zoom, top + i / width / zoom});
             if (there != UNKNOWN) {
-                paint(i, there ^ inversion);
+                paint(i, model.failedCopy ? 0 : there ^ inversion);
             }
         }
         char* reason = nullptr;  // in red in the system font, on the surface's white, on one line
         if (model.failedCopy > 1 && FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM, nullptr,
-                                                   model.failedCopy, 0, reinterpret_cast<LPSTR>(&reason), 0, nullptr)) {
+                                                   model.failedCopy, LANG_USER_DEFAULT, reinterpret_cast<LPSTR>(&reason), 0, nullptr)) {
             SelectObject(predicted.dc, GetStockObject(SYSTEM_FONT));
             SetTextColor(predicted.dc, RGB(255, 0, 0));
             TextOutA(predicted.dc, model.scaled(7), model.scaled(24), reason, int(std::strcspn(reason, "\r\n")));
@@ -514,10 +517,19 @@ protected:
     }
 };
 
-// A fixed tour: each action at and beside its edges.
+// A fixed tour: each action at and beside its edges. REPLAY="name parameter,..." runs those steps instead,
+// such as the last steps that a failure prints.
 TEST_F(Picker, Tour)
 {
-    std::istringstream tour("resize 0,move 11,press 1,move 88,release 0,arrow 0,arrow 1");
+    std::istringstream tour(getenv("REPLAY") != nullptr ? getenv("REPLAY") :
+        "press 2,move 55,press 3,release 0,press 0,move 0,move 11,arrow 0,arrow 1,arrow 2,arrow 3,arrow 0,move 44,"
+        "arrow 2,arrow 3,arrow 0,arrow 1,move 33,arrow 2,arrow 2,move 55,arrow 2,move 55,arrow 0,move 22,move 66,"
+        "move 77,move 88,move 99,move 46,arrow 1,release 0,move 12,scroll 0,scroll 1,scroll 2,scroll 3,scroll 4,"
+        "scroll 394,scroll 175,scroll 6,scroll 7,scroll 8,scroll 9,scroll 305,resize 3,scroll 8,fit 0,resize 1,"
+        "fit 0,resize 2,scroll 71,fit 0,resize 4,resize 5,notation 0,copy 0,F3 0,copy 0,F3 0,copy 1,F3 0,copy 2,"
+        "invert 0,F3 0,copy 3,F3 0,copy 0,invert 0,top 0,plain 0,top 0,plain 0,top 0,dpi 2,dpi 6,dpi 5,dpi 0,"
+        "chart 0,chart 1,chart 2,chart 3,chart 4,colour 0,colour 1,colour 2,colour 3,colour 4,colour 5,failed 1,"
+        "failed 0,resize 0");
     for (std::string step; std::getline(tour, step, ',') && !HasFailure();) {
         run(step);
     }
