@@ -38,7 +38,8 @@ struct Dib {
     Dib(HDC source, int width, int height)
     {
         BITMAPINFO info = {{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
-        old = SelectObject(dc, CreateDIBSection(dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits), nullptr, 0));
+        const HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits), nullptr, 0);
+        old = SelectObject(dc, bitmap);
         BitBlt(dc, 0, 0, width, height, source, 0, 0, SRCCOPY);
         GdiFlush();
     }
@@ -65,7 +66,8 @@ static HANDLE WINAPI setClipboardData(UINT format, HANDLE data)
 // Another program's hold on the clipboard: taken before a copy and given back after ms, or after the copy.
 static void whileClipboardHeld(DWORD ms, const std::function<void()>& copy)
 {
-    static const HANDLE taken = CreateEventA(nullptr, FALSE, FALSE, nullptr), done = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+    static const HANDLE taken = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+    static const HANDLE done = CreateEventA(nullptr, FALSE, FALSE, nullptr);
     ResetEvent(done);  // a brief hold leaves it set
     static DWORD held;
     held = ms;
@@ -108,7 +110,8 @@ protected:
     {
         MSG quit;  // the window an earlier test destroyed posted WM_QUIT, which would end any dialog at once
         PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
-        plain = CreateWindowExA(0, "Static", "", WS_POPUP | WS_VISIBLE, 700, 560, 200, 120, nullptr, nullptr, nullptr, nullptr);
+        plain = CreateWindowExA(0, "Static", "", WS_POPUP | WS_VISIBLE, 700, 560, 200, 120, nullptr, nullptr, nullptr,
+                                nullptr);
         settle(100);  // the pattern on the screen before the picker samples its first colour there
         appState = AppState{};
         const HINSTANCE instance = GetModuleHandleA(nullptr);
@@ -143,7 +146,7 @@ protected:
         }
     }
 
-    LRESULT send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) { return SendMessageA(lens, message, wParam, lParam); }
+    void send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) { SendMessageA(lens, message, wParam, lParam); }
 
     COLORREF screenAt(POINT p)  // CLR_INVALID off the screen, else the pattern where no window of the test lies
     {
@@ -207,7 +210,9 @@ protected:
             for (const POINT p : points) {
                 SendMessageA(dialog, WM_MOUSEMOVE, 0, MAKELPARAM(p.x, p.y));
                 const int column = (p.x - 7) / 16, row = (p.y - 7) / 16, block = column / 6 + 3 * (row / 6);
-                model.chartColor = inChart(p) ? RGB(levels[row % 6], levels[column % 6], levels[block]) : model.chartColor;
+                if (inChart(p)) {
+                    model.chartColor = RGB(levels[row % 6], levels[column % 6], levels[block]);
+                }
                 char rgb[32], html[32];
                 GetDlgItemTextA(dialog, CTL_CHART_RGB, rgb, sizeof rgb);
                 GetDlgItemTextA(dialog, CTL_CHART_HTML, html, sizeof html);
@@ -250,8 +255,10 @@ protected:
         {"move", [this](int r) {  // to a point at or next to an edge of the screen or of the window, or inside it
              RECT w;
              GetWindowRect(lens, &w);
-             const LONG xs[] = {-2, 0, 1, screenWidth - 2, screenWidth - 1, screenWidth + 1, w.left - 1, w.right, w.left + 20, r % 997};
-             const LONG ys[] = {-2, 0, 1, screenHeight - 2, screenHeight - 1, screenHeight + 1, w.top - 1, w.bottom, w.top + 40, r % 761};
+             const LONG xs[] = {-2, 0, 1, screenWidth - 2, screenWidth - 1, screenWidth + 1, w.left - 1, w.right,
+                                w.left + 20, r % 997};
+             const LONG ys[] = {-2, 0, 1, screenHeight - 2, screenHeight - 1, screenHeight + 1, w.top - 1, w.bottom,
+                                w.top + 40, r % 761};
              POINT p = {xs[r % 10], ys[r / 10 % 10]}, client = p;
              ScreenToClient(lens, &client);
              send(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(client.x, client.y));
@@ -271,7 +278,8 @@ protected:
              return model.zoom != thumbBefore ? "whole" : "none";
          }},
         {"resize", [this](int r) {
-             const SIZE sizes[] = {{174, 161}, {401, 70}, {130, 340}, {120, 90}, {260, 220}, {140, 75}}, size = sizes[r % 6];
+             const SIZE sizes[] = {{174, 161}, {401, 70}, {130, 340}, {120, 90}, {260, 220}, {140, 75}};
+             const SIZE size = sizes[r % 6];
              RECT before;
              GetClientRect(lens, &before);
              model.place = {30 + r % 7 * 10, 40 + r % 5 * 10, 30 + r % 7 * 10 + size.cx, 40 + r % 5 * 10 + size.cy};
@@ -284,7 +292,9 @@ protected:
              GetWindowRect(lens, &outer);
              send(WM_COMMAND, CMD_FIT_SIZE);
              const int zoom = model.zoom, lackX = client.right % zoom, lackY = client.bottom % zoom;
-             model.place = {outer.left, outer.top, outer.right + (lackX ? zoom - lackX : 0), outer.bottom + (lackY ? zoom - lackY : 0)};
+             model.place = outer;
+             model.place.right += lackX != 0 ? zoom - lackX : 0;
+             model.place.bottom += lackY != 0 ? zoom - lackY : 0;
              return resized(client);
          }},
         {"dpi", [this](int r) {  // moved to a display of another DPI, with or without the place the system suggests
@@ -297,11 +307,28 @@ protected:
              resized(before);
              return "whole";
          }},
-        {"notation", [this](int r) { return model.notation = r % 5, send(WM_COMMAND, MODE_SCREEN_COORDS + r % 5), "whole"; }},
-        {"F3", [this](int) { return model.notation = (model.notation + 1) % 5, send(WM_COMMAND, CMD_NEXT_MODE), "whole"; }},
-        {"invert", [this](int) { return model.invert = !model.invert, send(WM_COMMAND, CMD_INVERT), "whole"; }},
+        {"notation", [this](int r) {
+             send(WM_COMMAND, MODE_SCREEN_COORDS + r % 5);
+             model.notation = r % 5;
+             return "whole";
+         }},
+        {"F3", [this](int) {
+             send(WM_COMMAND, CMD_NEXT_MODE);
+             model.notation = (model.notation + 1) % 5;
+             return "whole";
+         }},
+        {"invert", [this](int) {
+             send(WM_COMMAND, CMD_INVERT);
+             model.invert = !model.invert;
+             return "whole";
+         }},
         // Always on top turned off leaves the picker at the top of the ordinary windows, until another comes forward.
-        {"top", [this](int) { return model.onTop = !model.onTop, model.abovePlain = true, send(WM_COMMAND, CMD_ALWAYS_ON_TOP), "none"; }},
+        {"top", [this](int) {
+             send(WM_COMMAND, CMD_ALWAYS_ON_TOP);
+             model.onTop = !model.onTop;
+             model.abovePlain = true;
+             return "none";
+         }},
         {"plain", [this](int) {
              SetWindowPos(plain, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
              model.abovePlain = model.onTop;
@@ -319,9 +346,11 @@ protected:
              const bool freed = handedOver != nullptr && GlobalFlags(handedOver) == GMEM_INVALID_HANDLE;
              seen += format("handed over %s, %slocked\n", !handedOver ? "nothing" : freed ? "and freed" : "and kept",
                             lockedAtHandOver ? "" : "un");
-             model.notes += format("handed over %s, unlocked\n", how == 2 ? "nothing" : how == 3 ? "and freed" : "and kept");
+             model.notes += format("handed over %s, unlocked\n", how == 2 ? "nothing" : how == 3 ? "and freed"
+                                                                                                 : "and kept");
              const POINT& p = model.pick;
-             const ValueText text = formatValueText(model.color, model.invert, p.x, p.y, model.zoom, DisplayMode(model.notation));
+             const ValueText text =
+                 formatValueText(model.color, model.invert, p.x, p.y, model.zoom, DisplayMode(model.notation));
              model.clipboard = how == 2 ? model.clipboard : how == 3 ? "" : text.chars;
              return "none";
          }},
@@ -331,7 +360,8 @@ protected:
              std::vector<POINT> points;
              for (LONG i = 0, corner = 0; i < (r < 5 ? 216 : 3); ++i, corner = 15 - corner) {
                  const POINT cell = {7 + i % 18 * 16 + corner, 7 + i / 18 * 16 + corner};
-                 const POINT edge = {edges[random() % 10], edges[random() % 10]}, any = {LONG(random() % 300), LONG(random() % 205)};
+                 const POINT edge = {edges[random() % 10], edges[random() % 10]};
+                 const POINT any = {LONG(random() % 300), LONG(random() % 205)};
                  points.push_back(r < 5 ? cell : random() % 2 ? edge : any);
              }
              return chart(r, points);
@@ -377,7 +407,8 @@ protected:
         const HDC window = GetDC(lens);
         const Dib shown(window, width, height), predicted(window, width, height);
         ReleaseDC(lens, window);
-        const int size = width * height, zoom = model.zoom, cellsX = (width + zoom - 1) / zoom, cellsY = (height + zoom - 1) / zoom;
+        const int size = width * height, zoom = model.zoom;
+        const int cellsX = (width + zoom - 1) / zoom, cellsY = (height + zoom - 1) / zoom;
         const COLORREF inversion = model.invert ? WHITE : 0;
         if (model.color == UNKNOWN) {  // picked under a window of the test: the swatch tells which colour
             const DWORD swatch = shown.bits[model.scaled(12) * width + model.scaled(12)] ^ inversion;
@@ -398,8 +429,9 @@ protected:
             }
         }
         char* reason = nullptr;  // in red in the system font, on the surface's white, on one line
-        if (model.failedCopy > 1 && FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM, nullptr,
-                                                   model.failedCopy, LANG_USER_DEFAULT, reinterpret_cast<LPSTR>(&reason), 0, nullptr)) {
+        const DWORD flags = FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM;
+        if (model.failedCopy > 1 && FormatMessageA(flags, nullptr, model.failedCopy, LANG_USER_DEFAULT,
+                                                   reinterpret_cast<LPSTR>(&reason), 0, nullptr)) {
             SelectObject(predicted.dc, GetStockObject(SYSTEM_FONT));
             SetTextColor(predicted.dc, RGB(255, 0, 0));
             TextOutA(predicted.dc, model.scaled(7), model.scaled(24), reason, int(std::strcspn(reason, "\r\n")));
@@ -420,7 +452,7 @@ protected:
                                                  DisplayMode(model.notation)).chars;
         const int d = model.scaled(1);
         SetBkMode(predicted.dc, TRANSPARENT);
-        for (const POINT o : {POINT{-d, -d}, POINT{-d, d}, POINT{d, -d}, POINT{d, d}, POINT{0, 0}}) {  // outline, then text
+        for (const POINT o : {POINT{-d, -d}, POINT{-d, d}, POINT{d, -d}, POINT{d, d}, POINT{0, 0}}) {  // outline, text
             SetTextColor(predicted.dc, o.x == 0 ? 0 : WHITE);
             TextOutA(predicted.dc, model.scaled(24) + o.x, model.scaled(4) + o.y, text.c_str(), int(text.size()));
         }
@@ -451,8 +483,8 @@ protected:
         bool topmost = model.onTop;
         for (UINT id : {MODE_SCREEN_COORDS, MODE_COLORREF, MODE_HTML, MODE_RGB, MODE_HSB, CMD_INVERT, CMD_ALWAYS_ON_TOP,
                         CMD_COPY_VALUE}) {
-            const bool checked = id == UINT(MODE_SCREEN_COORDS + model.notation) || (id == CMD_INVERT && model.invert) ||
-                                 (id == CMD_ALWAYS_ON_TOP && model.onTop);
+            const bool checked = id == UINT(MODE_SCREEN_COORDS + model.notation) ||
+                                 (id == CMD_INVERT && model.invert) || (id == CMD_ALWAYS_ON_TOP && model.onTop);
             const UINT state = real ? GetMenuState(GetMenu(lens), id, MF_BYCOMMAND) : checked ? MF_CHECKED : 0;
             menu += format(" %u%s%s", id, state & MF_CHECKED ? " checked" : "", state & MF_GRAYED ? " greyed" : "");
         }
@@ -482,8 +514,8 @@ protected:
         GetWindowTextA(lens, title, sizeof title);
         return format("window '%s' at %ld,%ld %ldx%ld%s%s\nrepaint %s\nzoom range %d..%d, thumb at %d\nmenu%s\n",
                       real ? title : "Qen Color Picker", place.left, place.top, place.right - place.left,
-                      place.bottom - place.top, topmost ? ", topmost" : "", zBelow != 0 ? ", above the plain window" : "",
-                      repaint.c_str(), low, high, thumb, menu.c_str()) +
+                      place.bottom - place.top, topmost ? ", topmost" : "",
+                      zBelow != 0 ? ", above the plain window" : "", repaint.c_str(), low, high, thumb, menu.c_str()) +
                "clipboard '" + clipboard + "'\nframe " + frame + "\n" + (real ? seen : model.notes);
     }
 

@@ -16,9 +16,12 @@ text=$(screen $((x + $(scaled 24))) $((y + $(scaled 4))) "$(scaled 100)" "$(scal
 check "the value text, outlined, at least $(scaled "$(scaled 80)") black pixels" "#000000 #FFFFFF " \
     "$(echo "$text" | awk -v n="$(scaled "$(scaled 80)")" '$1>=n && /#000000/ || $1>=20 && /#FFFFFF/ {printf "%s ", $2}')"
 
-# The colour chart (Ctrl+H) shows over a cell (16 pixels from 7, 7 at 96 DPI: column, row, colour and its
-# red, green and blue) its template's texts, in any system's language, and the cell's colour; a click
-# takes the colour and closes it.
+# The colour chart (Ctrl+H), opened from a picker in the screen's corner, shows over a cell (16 pixels from
+# 7, 7 at 96 DPI: column, row, colour and its red, green and blue) its template's texts, in any system's
+# language, and the cell's colour; a click takes the colour and closes it. A chart too narrow for its
+# cells whatever the dialog font, or grown past the screen's edge, misses the click. The pointer stays
+# over the picker or the chart from here on, where Wine takes the keys that X sends reliably.
+xdotool mousemove $((x + 60)) $((y - $(scaled 30))) mousedown 1 sleep 0.1 mousemove 990 720 sleep .1 mouseup 1
 set -- 8 7 "#3868C8" 56 104 200
 keys ctrl+h
 eventually shows 1 "#32770"
