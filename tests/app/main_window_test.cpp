@@ -207,6 +207,11 @@ protected:
         return openDialog(CMD_COLOR_CHART, [&](HWND dialog) {
             const auto inChart = [](POINT p) { return p.x >= 7 && p.x < 7 + 18 * 16 && p.y >= 7 && p.y < 7 + 12 * 16; };
             const int levels[] = {0, 56, 104, 152, 200, 255};
+            POINT corner = {0, 0}, chartCorner = {0, 0};  // its client area opens over the lens's
+            ClientToScreen(lens, &corner);
+            ClientToScreen(dialog, &chartCorner);
+            seen += format("chart at the lens's corner %+ld,%+ld\n", chartCorner.x - corner.x, chartCorner.y - corner.y);
+            model.notes += "chart at the lens's corner +0,+0\n";
             for (const POINT p : points) {
                 SendMessageA(dialog, WM_MOUSEMOVE, 0, MAKELPARAM(p.x, p.y));
                 const int column = (p.x - 7) / 16, row = (p.y - 7) / 16, block = column / 6 + 3 * (row / 6);
@@ -305,6 +310,10 @@ protected:
              send(WM_DPICHANGED, MAKEWPARAM(dpi, dpi), r / 4 % 2 != 0 ? reinterpret_cast<LPARAM>(&suggested) : 0);
              model.place = r / 4 % 2 != 0 ? suggested : model.place;
              resized(before);
+             return "whole";
+         }},
+        {"display", [this](int) {  // a display added, removed or changed: the lens reads the screen again
+             send(WM_DISPLAYCHANGE);
              return "whole";
          }},
         {"notation", [this](int r) {
@@ -560,7 +569,7 @@ TEST_F(Picker, Tour)
         "scroll 394,scroll 175,scroll 6,scroll 7,scroll 8,scroll 9,scroll 305,resize 3,scroll 8,fit 0,resize 1,"
         "fit 0,resize 2,scroll 71,fit 0,resize 4,resize 5,notation 0,copy 0,F3 0,copy 0,F3 0,copy 1,F3 0,copy 2,"
         "invert 0,F3 0,copy 3,F3 0,copy 0,invert 0,top 0,plain 0,top 0,plain 0,top 0,dpi 2,dpi 6,dpi 5,dpi 0,"
-        "chart 0,chart 1,chart 2,chart 3,chart 4,colour 0,colour 1,colour 2,colour 3,colour 4,colour 5,failed 1,"
+        "display 0,chart 0,chart 1,chart 2,chart 3,chart 4,colour 0,colour 1,colour 2,colour 3,colour 4,colour 5,failed 1,"
         "failed 0,resize 0");
     for (std::string step; std::getline(tour, step, ',') && !HasFailure();) {
         run(step);
