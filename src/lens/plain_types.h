@@ -10,8 +10,6 @@ struct Point {
     std::int32_t y;
 };
 
-inline bool operator==(Point a, Point b) { return a.x == b.x && a.y == b.y; }
-
 // A rectangle in pixels: left and top inclusive, right and bottom exclusive.
 struct Rect {
     std::int32_t left;
@@ -19,8 +17,3 @@ struct Rect {
     std::int32_t right;
     std::int32_t bottom;
 };
-
-inline bool operator==(const Rect& a, const Rect& b)
-{
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
