@@ -283,7 +283,8 @@ protected:
              return model.zoom != thumbBefore ? "whole" : "none";
          }},
         {"resize", [this](int r) {
-             const SIZE sizes[] = {{174, 161}, {401, 70}, {130, 340}, {120, 90}, {260, 220}, {140, 75}};
+             const SIZE sizes[] = {{174, 161}, {401, 70}, {130, 340}, {120, 90}, {260, 220}, {140, 40}};  // the last
+             // leaves no client height, where the zoom stops at 1
              const SIZE size = sizes[r % 6];
              RECT before;
              GetClientRect(lens, &before);
@@ -487,7 +488,8 @@ protected:
         RECT place = model.place, update, client;
         GetClientRect(lens, &client);
         const bool updating = GetUpdateRect(lens, &update, FALSE);
-        std::string repaint = model.repaint, menu, clipboard = model.clipboard, frame = "as predicted";
+        std::string repaint = IsRectEmpty(&client) ? "none" : model.repaint;  // an empty lens has nothing to repaint
+        std::string menu, clipboard = model.clipboard, frame = "as predicted";
         int zBelow = real ? 0 : model.abovePlain, low = 1, high = model.zoomMax, thumb = model.thumb;
         bool topmost = model.onTop;
         for (UINT id : {MODE_SCREEN_COORDS, MODE_COLORREF, MODE_HTML, MODE_RGB, MODE_HSB, CMD_INVERT, CMD_ALWAYS_ON_TOP,
@@ -498,7 +500,7 @@ protected:
             menu += format(" %u%s%s", id, state & MF_CHECKED ? " checked" : "", state & MF_GRAYED ? " greyed" : "");
         }
         if (real) {
-            repaint = !updating ? "none" : EqualRect(&update, &client) ? "whole" : "part";
+            repaint = !updating || IsRectEmpty(&client) ? "none" : EqualRect(&update, &client) ? "whole" : "part";
             settle(model.uncovered ? 60 : 0);
             GetWindowRect(lens, &place);
             GetScrollRange(lens, SB_VERT, &low, &high);
