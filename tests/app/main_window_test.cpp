@@ -4,6 +4,7 @@
 
 #include <windows.h>
 #include <colordlg.h>
+#include <winternl.h>
 
 #include <algorithm>
 #include <cstring>
@@ -11,6 +12,7 @@
 #include <functional>
 #include <map>
 #include <random>
+#include <set>
 #include <sstream>
 
 #include "app/app_state.h"
@@ -30,21 +32,45 @@ static std::string format(const char* pattern, Values... values)
     return text;
 }
 
+static BOOL CALLBACK countWindow(HWND, LPARAM count)
+{
+    return ++*reinterpret_cast<int*>(count);
+}
+
 // A copy of a device context's pixels as 0x00RRGGBB, in a bitmap that text can be drawn on.
 struct Dib {
     HDC dc = CreateCompatibleDC(nullptr);
     DWORD* bits = nullptr;
+    HBITMAP bitmap;
     HGDIOBJ old;
     Dib(HDC source, int width, int height)
     {
         BITMAPINFO info = {{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
-        const HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits), nullptr, 0);
+        bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits), nullptr, 0);
         old = SelectObject(dc, bitmap);
         BitBlt(dc, 0, 0, width, height, source, 0, 0, SRCCOPY);
         GdiFlush();
     }
-    ~Dib() { DeleteObject(SelectObject(dc, old)) && DeleteDC(dc); }
+    ~Dib()
+    {
+        SelectObject(dc, old);
+        DeleteObject(bitmap);
+        DeleteDC(dc);
+    }
 };
+
+// The process's GDI objects, counted in the handle table the system shares with it (Wine's GetGuiResources
+// gives 0), and its windows, the only USER objects the picker makes.
+static std::string objectCounts()
+{
+    struct Entry { UINT64 object; ULONG owner; USHORT extType; UCHAR type, generation; UINT64 user; };
+    const auto* peb = reinterpret_cast<const BYTE*>(NtCurrentTeb()->ProcessEnvironmentBlock);
+    const auto* table = *reinterpret_cast<const Entry* const*>(peb + (sizeof(void*) == 8 ? 0xF8 : 0x94));
+    const auto gdi = std::count_if(table, table + 0x10000, [](const Entry& e) { return e.type != 0; });
+    int windows = 0;
+    EnumThreadWindows(GetCurrentThreadId(), countWindow, reinterpret_cast<LPARAM>(&windows));
+    return format("%d GDI objects, %d windows", static_cast<int>(gdi), windows);
+}
 
 // SetClipboardData as the picker calls it, through its import: the test sees the memory handed over, and
 // can have the clipboard refuse it.
@@ -92,12 +118,13 @@ protected:
     HWND pattern = showTestPattern(), plain = nullptr, lens = nullptr;
     const LONG screenWidth = GetSystemMetrics(SM_CXSCREEN), screenHeight = GetSystemMetrics(SM_CYSCREEN);
     std::deque<std::string> steps;  // the latest, printed when a check fails
-    std::string seen;               // what dialogs and copies showed during a step
+    std::string seen, objects;      // what dialogs and copies showed during a step; the counts the model expects
 
     struct Model {  // what the picker shows, as the model predicts it
         int zoom = 5, zoomMax = 31, thumb = 5, dpi = 96, notation = 2;  // the notations in F3 order: HTML
         bool invert = false, onTop = true, abovePlain = true, dragging = false;
-        bool uncovered = true;  // a window moved or closed: the pattern repaints what it uncovered
+        bool uncovered = true;       // a window moved or closed: the pattern repaints what it uncovered
+        bool systemObjects = true;   // the system may make objects in the step, which it keeps for reuse
         POINT pick = {0, 0};
         COLORREF color = 0, chartColor = 0;
         DWORD failedCopy = 0;   // 1, or the error, when the step composed a frame from a screen it cannot copy
@@ -194,7 +221,7 @@ protected:
         send(WM_COMMAND, command);
         KillTimer(nullptr, timer);
         model.dragging = false;
-        model.uncovered = true;
+        model.uncovered = model.systemObjects = true;
         return "whole";
     }
 
@@ -212,6 +239,7 @@ protected:
             ClientToScreen(dialog, &chartCorner);
             seen += format("chart at the lens's corner %+ld,%+ld\n", chartCorner.x - corner.x, chartCorner.y - corner.y);
             model.notes += "chart at the lens's corner +0,+0\n";
+            const std::string counts = objectCounts();
             for (const POINT p : points) {
                 SendMessageA(dialog, WM_MOUSEMOVE, 0, MAKELPARAM(p.x, p.y));
                 const int column = (p.x - 7) / 16, row = (p.y - 7) / 16, block = column / 6 + 3 * (row / 6);
@@ -226,6 +254,8 @@ protected:
                 const unsigned blue = GetBValue(model.chartColor);
                 model.notes += format("R:%u, G:%u, B:%u #%02X%02X%02X\n", red, green, blue, red, green, blue);
             }
+            seen += objectCounts() == counts ? "hovering and painting made no objects\n" : "made objects\n";
+            model.notes += "hovering and painting made no objects\n";
             const POINT last = points.back();
             if (r % 5 <= 1) {
                 SendMessageA(dialog, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(last.x, last.y));
@@ -255,6 +285,7 @@ protected:
              const POINT at[] = {{0, 0}, {client.right - 1, client.bottom - 1}, {client.right, 5}, {5, client.bottom}};
              send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at[r % 4].x, at[r % 4].y));
              model.dragging = model.dragging || PtInRect(&client, at[r % 4]);
+             model.systemObjects = true;  // the system's cross cursor, loaded once
              return "none";
          }},
         {"move", [this](int r) {  // to a point at or next to an edge of the screen or of the window, or inside it
@@ -394,6 +425,25 @@ protected:
                  model.color = r % 3 == 0 ? composed : model.color;
              });
          }},
+        {"about", [this](int r) {  // ends on OK (0), Escape (1) or Enter (2)
+             openDialog(CMD_ABOUT, [&](HWND dialog) {
+                 for (HWND w = dialog; w != nullptr; w = GetWindow(w, w == dialog ? GW_CHILD : GW_HWNDNEXT)) {
+                     wchar_t text[64] = {};
+                     GetWindowTextW(w, text, 64);
+                     char utf8[192] = {};
+                     WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, nullptr, nullptr);
+                     seen += std::string(utf8) + "|";
+                 }
+                 seen += "\n";
+                 model.notes += "バージョン情報|Qen Color Picker|(C) 2026 Qen|OK|v.1.0.1.2|\n";
+                 if (r % 3 == 0) {
+                     SendMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+                 } else {
+                     PostMessageA(dialog, WM_KEYDOWN, r % 3 == 1 ? VK_ESCAPE : VK_RETURN, 0);
+                 }
+             });
+             return "";  // where the box lay, as the system decides
+         }},
         // A frame composed from a screen that cannot be copied: a metafile gives the system's reason, a deleted
         // context none, whatever error an earlier call left.
         {"failed", [this](int r) {
@@ -488,7 +538,8 @@ protected:
         RECT place = model.place, update, client;
         GetClientRect(lens, &client);
         const bool updating = GetUpdateRect(lens, &update, FALSE);
-        std::string repaint = IsRectEmpty(&client) ? "none" : model.repaint;  // an empty lens has nothing to repaint
+        // An empty lens has nothing to repaint.
+        std::string repaint = IsRectEmpty(&client) && !model.repaint.empty() ? "none" : model.repaint;
         std::string menu, clipboard = model.clipboard, frame = "as predicted";
         int zBelow = real ? 0 : model.abovePlain, low = 1, high = model.zoomMax, thumb = model.thumb;
         bool topmost = model.onTop;
@@ -500,7 +551,8 @@ protected:
             menu += format(" %u%s%s", id, state & MF_CHECKED ? " checked" : "", state & MF_GRAYED ? " greyed" : "");
         }
         if (real) {
-            repaint = !updating || IsRectEmpty(&client) ? "none" : EqualRect(&update, &client) ? "whole" : "part";
+            const bool none = !updating || IsRectEmpty(&client);
+            repaint = model.repaint.empty() ? "" : none ? "none" : EqualRect(&update, &client) ? "whole" : "part";
             settle(model.uncovered ? 60 : 0);
             GetWindowRect(lens, &place);
             GetScrollRange(lens, SB_VERT, &low, &high);
@@ -523,11 +575,13 @@ protected:
         }
         char title[32];
         GetWindowTextA(lens, title, sizeof title);
+        const std::string counts = real ? objectCounts() : objects;
+        objects = real && model.systemObjects ? counts : objects;  // the counts the model predicts from then on
         return format("window '%s' at %ld,%ld %ldx%ld%s%s\nrepaint %s\nzoom range %d..%d, thumb at %d\nmenu%s\n",
                       real ? title : "Qen Color Picker", place.left, place.top, place.right - place.left,
                       place.bottom - place.top, topmost ? ", topmost" : "",
                       zBelow != 0 ? ", above the plain window" : "", repaint.c_str(), low, high, thumb, menu.c_str()) +
-               "clipboard '" + clipboard + "'\nframe " + frame + "\n" + (real ? seen : model.notes);
+               "clipboard '" + clipboard + "'\nobjects: " + counts + "\nframe " + frame + "\n" + (real ? seen : model.notes);
     }
 
     // Runs one step, "name parameter", and checks every observable after it.
@@ -541,6 +595,8 @@ protected:
         if (steps.size() > 8) {
             steps.pop_front();
         }
+        static std::set<std::string> done;  // the system keeps what it makes on a step's first use
+        model.systemObjects = model.systemObjects || done.insert(name).second;
         model.repaint = actions.at(name)(r);
         check();
     }
@@ -555,7 +611,7 @@ protected:
         ASSERT_EQ(real, expected) << "after the steps " << last;
         seen.clear();
         model.notes.clear();
-        model.uncovered = false;
+        model.uncovered = model.systemObjects = false;
         model.failedCopy = 0;
     }
 };
@@ -572,7 +628,7 @@ TEST_F(Picker, Tour)
         "fit 0,resize 2,scroll 71,fit 0,resize 4,resize 5,notation 0,copy 0,F3 0,copy 0,F3 0,copy 1,F3 0,copy 2,"
         "invert 0,F3 0,copy 3,F3 0,copy 0,invert 0,top 0,plain 0,top 0,plain 0,top 0,dpi 2,dpi 6,dpi 5,dpi 0,"
         "display 0,chart 0,chart 1,chart 2,chart 3,chart 4,colour 0,colour 1,colour 2,colour 3,colour 4,colour 5,failed 1,"
-        "failed 0,resize 0");
+        "failed 0,about 0,about 1,about 2,resize 0");
     for (std::string step; std::getline(tour, step, ',') && !HasFailure();) {
         run(step);
     }
