@@ -1,4 +1,3 @@
-#!/bin/sh
 # The release package as a Windows user gets it, on a system in the language JOURNEY_LANG names (Japanese
 # unless it names another): unzipped into "表示 Café", whose name neither code page 932 nor 1252 holds
 # whole (and whose 表 ends in the byte of "\" in code page 932), in a fresh Wine prefix whose shell hands
@@ -21,7 +20,7 @@ opened() { iconv -f UTF-16LE "$prefix/drive_c/opened.txt" 2>/dev/null | tr -d '\
 
 # Started from C:\, so that only the folder handed to the shell can lead it to the read-me.
 (cd "$prefix/drive_c" && start "$program")
-eventually shows 1 lens || { echo "FAIL  the packaged picker did not appear"; exit 1; }
+eventually shows 1 ORMELIN || { echo "FAIL  the packaged picker did not appear"; exit 1; }
 keys F1
 check "F1 opens the read-me in the program's folder" "$package\\ormelin.html|$package" "$(eventually opened 1)"
 WINEPREFIX="$prefix" wineserver -k  # the journeys' own desktop and picker alone on the display
