@@ -237,15 +237,11 @@ protected:
             POINT corner = {0, 0}, chartCorner = {0, 0};  // its client area opens over the lens's
             ClientToScreen(lens, &corner);
             ClientToScreen(dialog, &chartCorner);
-            seen += format("chart at the lens's corner %+ld,%+ld\n", chartCorner.x - corner.x, chartCorner.y - corner.y);
+            const POINT offset = {chartCorner.x - corner.x, chartCorner.y - corner.y};
+            seen += format("chart at the lens's corner %+ld,%+ld\n", offset.x, offset.y);
             model.notes += "chart at the lens's corner +0,+0\n";
             const std::string counts = objectCounts();
-            for (const POINT p : points) {
-                SendMessageA(dialog, WM_MOUSEMOVE, 0, MAKELPARAM(p.x, p.y));
-                const int column = (p.x - 7) / 16, row = (p.y - 7) / 16, block = column / 6 + 3 * (row / 6);
-                if (inChart(p)) {
-                    model.chartColor = RGB(levels[row % 6], levels[column % 6], levels[block]);
-                }
+            for (const POINT p : points) {  // the texts as it opens, kept from the last opening, then after each hover
                 char rgb[32], html[32];
                 GetDlgItemTextA(dialog, CTL_CHART_RGB, rgb, sizeof rgb);
                 GetDlgItemTextA(dialog, CTL_CHART_HTML, html, sizeof html);
@@ -253,9 +249,14 @@ protected:
                 const unsigned red = GetRValue(model.chartColor), green = GetGValue(model.chartColor);
                 const unsigned blue = GetBValue(model.chartColor);
                 model.notes += format("R:%u, G:%u, B:%u #%02X%02X%02X\n", red, green, blue, red, green, blue);
+                SendMessageA(dialog, WM_MOUSEMOVE, 0, MAKELPARAM(p.x, p.y));
+                const int column = (p.x - 7) / 16, row = (p.y - 7) / 16, block = column / 6 + 3 * (row / 6);
+                if (inChart(p)) {
+                    model.chartColor = RGB(levels[row % 6], levels[column % 6], levels[block]);
+                }
             }
-            seen += objectCounts() == counts ? "hovering and painting made no objects\n" : "made objects\n";
-            model.notes += "hovering and painting made no objects\n";
+            seen += objectCounts() == counts ? "hovering made no objects\n" : "hovering made objects\n";
+            model.notes += "hovering made no objects\n";
             const POINT last = points.back();
             if (r % 5 <= 1) {
                 SendMessageA(dialog, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(last.x, last.y));
@@ -581,7 +582,8 @@ protected:
                       real ? title : "Qen Color Picker", place.left, place.top, place.right - place.left,
                       place.bottom - place.top, topmost ? ", topmost" : "",
                       zBelow != 0 ? ", above the plain window" : "", repaint.c_str(), low, high, thumb, menu.c_str()) +
-               "clipboard '" + clipboard + "'\nobjects: " + counts + "\nframe " + frame + "\n" + (real ? seen : model.notes);
+               "clipboard '" + clipboard + "'\nobjects: " + counts + "\nframe " + frame + "\n" +
+               (real ? seen : model.notes);
     }
 
     // Runs one step, "name parameter", and checks every observable after it.
@@ -627,7 +629,8 @@ TEST_F(Picker, Tour)
         "scroll 394,scroll 175,scroll 6,scroll 7,scroll 8,scroll 9,scroll 305,resize 3,scroll 8,fit 0,resize 1,"
         "fit 0,resize 2,scroll 71,fit 0,resize 4,resize 5,notation 0,copy 0,F3 0,copy 0,F3 0,copy 1,F3 0,copy 2,"
         "invert 0,F3 0,copy 3,F3 0,copy 0,invert 0,top 0,plain 0,top 0,plain 0,top 0,dpi 2,dpi 6,dpi 5,dpi 0,"
-        "display 0,chart 0,chart 1,chart 2,chart 3,chart 4,colour 0,colour 1,colour 2,colour 3,colour 4,colour 5,failed 1,"
+        "display 0,chart 0,chart 1,chart 2,chart 3,chart 4,colour 0,colour 1,colour 2,colour 3,colour 4,colour 5,"
+        "failed 1,"
         "failed 0,about 0,about 1,about 2,resize 0");
     for (std::string step; std::getline(tour, step, ',') && !HasFailure();) {
         run(step);
