@@ -32,11 +32,6 @@ static std::string format(const char* pattern, Values... values)
     return text;
 }
 
-static BOOL CALLBACK countWindow(HWND, LPARAM count)
-{
-    return ++*reinterpret_cast<int*>(count);
-}
-
 // A copy of a device context's pixels as 0x00RRGGBB, in a bitmap that text can be drawn on.
 struct Dib {
     HDC dc = CreateCompatibleDC(nullptr);
@@ -58,6 +53,11 @@ struct Dib {
         DeleteDC(dc);
     }
 };
+
+static BOOL CALLBACK countWindow(HWND, LPARAM count)  // counts the windows EnumThreadWindows meets
+{
+    return ++*reinterpret_cast<int*>(count);
+}
 
 // The process's GDI objects, counted in the handle table the system shares with it (Wine's GetGuiResources
 // gives 0), and its windows, the only USER objects the picker makes.
