@@ -130,11 +130,16 @@ LRESULT onKeyDown(HWND window, WPARAM key)
     return 0;
 }
 
+// A size change may have left the zoom above the ceiling, with the thumb already clamped: the clamp that
+// follows then changes the zoom at the thumb's position, and the lens must still be repainted.
 LRESULT onVScroll(HWND window, WPARAM wParam)
 {
+    const std::int32_t painted = lens.zoom;
     lens.zoom = zoomForScroll(lens.zoom, lens.zoomMax, LOWORD(wParam), HIWORD(wParam));
     if (lens.zoom != GetScrollPos(window, SB_VERT)) {
         SetScrollPos(window, SB_VERT, lens.zoom, TRUE);
+    }
+    if (lens.zoom != painted) {
         invalidateLens(window);
     }
     return 0;
