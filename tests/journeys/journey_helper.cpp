@@ -9,8 +9,7 @@
 
 // "pattern": the test pattern over the whole desktop, kept painted until the prefix ends.
 // CLASS: the first window of CLASS in z-order as shown=1 if it is visible (else 0), its client area's
-// top-left on the screen as x= and y=, its outer size as size=WxH, and its title and its controls'
-// texts in their order as texts='TITLE|TEXT|...'.
+// top-left on the screen as x= and y=, and its outer size as size=WxH.
 int main(int, char** argv)
 {
     if (std::string(argv[1]) == "pattern") {
@@ -24,18 +23,7 @@ int main(int, char** argv)
     WINDOWINFO place = {};
     place.cbSize = sizeof place;
     GetWindowInfo(window, &place);
-    // The texts as the windows themselves give them, also an ANSI dialog's "?" for a lost character, in
-    // UTF-8 whatever the code page: through the wide API, which works across processes.
-    std::string texts;
-    for (HWND item = window; item; item = GetWindow(item, item == window ? GW_CHILD : GW_HWNDNEXT)) {
-        wchar_t text[256] = {};
-        char bytes[768] = {};
-        SendMessageW(item, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
-        WideCharToMultiByte(CP_UTF8, 0, text, -1, bytes, sizeof bytes, nullptr, nullptr);
-        texts += (item == window ? "" : "|") + std::string(bytes);
-    }
     // No line end, which the C runtime would write as CR LF.
-    std::printf("shown=%d x=%ld y=%ld size=%ldx%ld texts='%s'", IsWindowVisible(window), place.rcClient.left,
-                place.rcClient.top, place.rcWindow.right - place.rcWindow.left,
-                place.rcWindow.bottom - place.rcWindow.top, texts.c_str());
+    std::printf("shown=%d x=%ld y=%ld size=%ldx%ld", IsWindowVisible(window), place.rcClient.left, place.rcClient.top,
+                place.rcWindow.right - place.rcWindow.left, place.rcWindow.bottom - place.rcWindow.top);
 }

@@ -10,15 +10,8 @@ export LANG=${JOURNEY_LANG:-ja_JP.UTF-8} WINE_DPI=${JOURNEY_DPI:-96}
 trap 'WINEPREFIX="$prefix" wineserver -k >/dev/null 2>&1' EXIT
 scaled() { echo $((($1 * WINE_DPI + 48) / 96)); }  # pixels at 96 DPI scaled to the journey's DPI
 
-check() {  # check NAME EXPECTED ACTUAL
-    [ "$2" = "$3" ] && echo "ok    $1" && passed=$((passed + 1)) && return
-    echo "FAIL  $1: expected '$2', got '$3'" && failed=$((failed + 1))
-}
-
-summary() {  # ends a journey: its tally, and a failure status if any check failed
-    echo "${passed:-0} passed, ${failed:-0} failed"
-    [ -z "${failed:-}" ]
-}
+# check NAME EXPECTED ACTUAL: a journey ends at its first failure, which says what it saw instead.
+check() { [ "$2" = "$3" ] && echo "ok    $1" || { echo "FAIL  $1: expected '$2', got '$3'"; exit 1; }; }
 
 # Runs a command until it succeeds, at most 100 times in about twenty seconds: a fresh 64-bit prefix
 # took more than ten to show its first window on a busy machine.
@@ -31,8 +24,8 @@ eventually() {
 
 start() { "$wine_run" "$prefix" "$@" >/dev/null 2>&1 & }  # start PROGRAM [ARGS...]; its pid is then $!
 
-# shows 0|1 CLASS: whether a window of CLASS shows, with its place and texts as journey_helper.exe
-# reports them: x, y (its client area's top-left), size (outer) and texts (title first).
+# shows 0|1 CLASS: whether a window of CLASS shows, with its place as journey_helper.exe reports it: x and y
+# (its client area's top-left) and size (outer).
 shows() { eval "$(timeout 60 "$wine_run" "$prefix" "$bin/journey_helper.exe" "$2" 2>/dev/null)" && [ "$shown" = $1 ]; }
 
 # The test pattern (a static control, the desktop's only top-level one), then the picker over it: $first

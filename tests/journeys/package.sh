@@ -24,5 +24,4 @@ eventually shows 1 ORMELIN || { echo "FAIL  the packaged picker did not appear";
 keys F1
 check "F1 opens the read-me in the program's folder" "$package\\ormelin.html|$package" "$(eventually opened 1)"
 WINEPREFIX="$prefix" wineserver -k  # the journeys' own desktop and picker alone on the display
-PICKER=$program sh "$(dirname "$0")/journeys.sh" "$bin" "$prefix-journeys" || failed=$((failed + 1))
-summary
+PICKER=$program sh "$(dirname "$0")/journeys.sh" "$bin" "$prefix-journeys"
