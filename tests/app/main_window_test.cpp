@@ -1,5 +1,5 @@
-// The picker as a user sees it, after every action: the program's WinMain runs on a thread of the test under Wine,
-// over the test pattern. Its frame must show what its state says, and all it shows, step by step, goes to
+// The picker as a user sees it, after every action: the program's WinMain runs on a thread of the test under
+// Wine, over the test pattern. Its frame must show what its state says, and all it shows, step by step, goes to
 // transcripts/Picker.txt, which CTest compares with the reviewed one in tests/app/transcripts.
 #include <gtest/gtest.h>
 
@@ -150,7 +150,7 @@ protected:
         {"copy", [this](int r) {  // while another program holds the clipboard shorter (0) or longer (1) than Copy waits
              OpenClipboard(plain);
              post(WM_COMMAND, CMD_COPY_VALUE);
-             Sleep(r % 2 == 0 ? 30 : 300);
+             Sleep(r % 2 == 0 ? 20 : 500);
              CloseClipboard();
          }},
         // A dialog as it opens: the chart (0), the colour dialog (1) or the About box (2). It is hovered over every
@@ -164,6 +164,7 @@ protected:
              post(WM_APP);  // taken in the dialog's own loop
              WaitForSingleObject(markerTaken, INFINITE);
              const HWND dialog = FindWindowA("#32770", nullptr);
+             UpdateWindow(dialog);  // the chart takes the colour under the pointer from its own cells
              seen += describe(dialog) + "\n";
              POINT p = {};
              for (LONG i = 0; i < (r < 15 ? 216 : 4); ++i) {
