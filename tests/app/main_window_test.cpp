@@ -161,9 +161,10 @@ protected:
         {"dialog", [this](int r) {
              const UINT commands[] = {CMD_COLOR_CHART, CMD_CREATE_COLOR, CMD_ABOUT};
              post(WM_COMMAND, commands[r % 3]);
-             post(WM_APP);  // taken in the dialog's own loop
-             WaitForSingleObject(markerTaken, INFINITE);
-             const HWND dialog = FindWindowA("#32770", nullptr);
+             HWND dialog = nullptr;
+             for (; dialog == nullptr || !IsWindowVisible(dialog); Sleep(10)) {
+                 dialog = FindWindowA("#32770", nullptr);
+             }
              UpdateWindow(dialog);  // the chart takes the colour under the pointer from its own cells
              seen += describe(dialog) + "\n";
              POINT p = {};
