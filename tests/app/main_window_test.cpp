@@ -111,10 +111,10 @@ protected:
     // Posts a message to the program's queue, where its accelerators see it first.
     void post(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) { PostMessageA(lens, message, wParam, lParam); }
 
-    // The actions, "name parameter": each drives the program as a user would.
+    // The actions, "name parameter": each drives the program as a user would. Keys: the arrows, F3, a letter.
     const std::map<std::string, std::function<void(int)>> actions = {
         {"idle", [](int) {}},
-        {"key", [this](int r) { post(WM_KEYDOWN, r % 5 == 4 ? VK_F3 : VK_LEFT + r % 4); }},  // arrows, F3
+        {"key", [this](int r) { post(WM_KEYDOWN, r % 6 == 5 ? 'A' : r % 6 == 4 ? VK_F3 : VK_LEFT + r % 6); }},
         {"press", [this](int r) {  // at a corner of the client area, or just outside it
              RECT client;
              GetClientRect(lens, &client);
@@ -313,7 +313,7 @@ TEST_F(Picker, TourAndRandomSequence)
         "move 12,scroll 0,scroll 1,scroll 2,scroll 3,scroll 4,scroll 394,scroll 175,scroll 6,scroll 7,scroll 9,"
         "scroll 305,resize 3,scroll 8,command 0,resize 1,command 0,resize 2,scroll 71,command 0,resize 4,resize 5,"
         "command 4,command 9,key 4,copy 0,key 4,copy 1,command 2,command 9,command 3,plain 0,command 3,plain 0,"
-        "command 3,dpi 2,dpi 6,dpi 5,dpi 0,resize 0,command 5,command 6,command 7,command 8,dialog 0,dialog 1,"
+        "command 3,dpi 2,dpi 6,dpi 5,dpi 0,resize 0,command 5,command 6,command 7,command 8,dialog 0,key 5,dialog 1,"
         "dialog 2,dialog 3,dialog 4,dialog 5,dialog 6,dialog 7,dialog 8,dialog 9,dialog 10,dialog 11,dialog 12,"
         "dialog 13,dialog 14,resize 4,dialog 15,dialog 18,dialog 21");
     for (std::string step; std::getline(tour, step, ',');) {
