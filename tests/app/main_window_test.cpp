@@ -308,14 +308,14 @@ protected:
 TEST_F(Picker, TourAndRandomSequence)
 {
     std::istringstream tour(getenv("TOUR") ? getenv("TOUR") :
-        "press 2,move 40,press 3,release 0,press 0,move 0,move 8,key 0,key 1,key 2,key 3,key 0,move 32,key 2,key 3,"
-        "key 0,key 1,move 24,key 2,key 2,move 40,key 2,key 0,move 16,move 5,move 35,move 48,move 4,key 1,release 0,"
-        "move 12,scroll 0,scroll 1,scroll 2,scroll 3,scroll 4,scroll 394,scroll 175,scroll 6,scroll 7,scroll 9,"
-        "scroll 305,resize 3,scroll 8,command 0,resize 1,command 0,resize 2,scroll 71,command 0,resize 4,resize 5,"
-        "command 4,command 9,key 4,copy 0,key 4,copy 1,command 2,command 9,command 3,plain 0,command 3,plain 0,"
-        "command 3,dpi 2,dpi 6,dpi 5,dpi 0,resize 0,command 5,command 6,command 7,command 8,dialog 0,key 5,dialog 1,"
-        "dialog 2,dialog 3,dialog 4,dialog 5,dialog 6,dialog 7,dialog 8,dialog 9,dialog 10,dialog 11,dialog 12,"
-        "dialog 13,dialog 14,resize 4,dialog 15,dialog 18,dialog 21");
+        "resize 3,press 2,move 40,press 3,release 0,press 0,move 0,move 8,key 0,key 1,key 2,key 3,key 0,move 32,"
+        "key 2,key 3,key 0,key 1,move 24,key 2,key 2,move 40,key 2,key 0,move 16,move 5,move 35,move 48,move 4,key 1,"
+        "release 0,move 12,scroll 0,scroll 1,scroll 2,scroll 3,scroll 4,scroll 394,scroll 175,scroll 6,scroll 7,"
+        "scroll 9,scroll 305,resize 3,scroll 8,command 0,resize 1,command 0,resize 2,scroll 71,command 0,resize 4,"
+        "resize 5,command 4,command 9,key 4,copy 0,key 4,copy 1,command 2,command 9,command 3,plain 0,command 3,"
+        "plain 0,command 3,dpi 2,dpi 6,dpi 5,dpi 0,resize 0,command 5,command 6,command 7,command 8,dialog 0,key 5,"
+        "dialog 1,dialog 2,dialog 3,dialog 4,dialog 5,dialog 6,dialog 7,dialog 8,dialog 9,dialog 10,dialog 11,"
+        "dialog 12,dialog 13,dialog 14,resize 4,dialog 15,dialog 18,dialog 21");
     for (std::string step; std::getline(tour, step, ',');) {
         record(step);
     }
