@@ -269,13 +269,11 @@ protected:
             above += w == lens;
         }
         GetScrollRange(lens, SB_VERT, &low, &high);
-        std::string clipboard;
-        if (OpenClipboard(nullptr)) {
-            const HANDLE text = GetClipboardData(CF_TEXT);
-            clipboard = text != nullptr ? static_cast<const char*>(GlobalLock(text)) : "";
-            GlobalUnlock(text);
-            CloseClipboard();
-        }
+        OpenClipboard(nullptr);
+        const HANDLE text = GetClipboardData(CF_TEXT);
+        const std::string clipboard = text != nullptr ? static_cast<const char*>(GlobalLock(text)) : "";
+        GlobalUnlock(text);
+        CloseClipboard();
         const LensState& state = appState.lens;
         const bool topmost = GetWindowLongA(lens, GWL_EXSTYLE) & WS_EX_TOPMOST;
         return {window, std::string(topmost ? "topmost, " : "") + (above ? "above" : "below") + " the plain window",
