@@ -131,9 +131,11 @@ protected:
         {"release", [this](int) { post(WM_LBUTTONUP); }},
         // Every scroll code, one that no scroll bar sends (9), and thumbs beyond the range.
         {"scroll", [this](int r) { post(WM_VSCROLL, MAKEWPARAM(r % 10, r / 10 % 40)); }},
-        {"resize", [this](int r) {  // within a screen of 1024 x 768; the last size leaves no client height
+        {"resize", [this](int r) {  // up to the screen's far edges; the last size leaves no client height
              const SIZE sizes[] = {{174, 161}, {401, 70}, {130, 340}, {120, 90}, {260, 220}, {140, 40}};
-             MoveWindow(lens, 20 + r % 7 * 100, 20 + r % 5 * 100, sizes[r % 6].cx, sizes[r % 6].cy, TRUE);
+             const SIZE size = sizes[r % 6];
+             const int x = screenWidth - size.cx - r % 7 * 100, y = screenHeight - size.cy - r % 5 * 100;
+             MoveWindow(lens, x, y, size.cx, size.cy, TRUE);
          }},
         {"command", [this](int r) {  // a menu command done in place; Copy with the clipboard free
              const UINT commands[] = {CMD_FIT_SIZE, CMD_NEXT_MODE, CMD_INVERT, CMD_ALWAYS_ON_TOP, MODE_SCREEN_COORDS,
@@ -313,7 +315,7 @@ TEST_F(Picker, TourAndRandomSequence)
         "resize 5,command 4,command 9,key 4,copy 0,key 4,copy 1,command 2,command 9,command 3,plain 0,command 3,"
         "plain 0,command 3,dpi 2,dpi 6,dpi 5,dpi 0,resize 0,command 5,command 6,command 7,command 8,dialog 0,key 5,"
         "dialog 1,dialog 2,dialog 3,dialog 4,dialog 5,dialog 6,dialog 7,dialog 8,dialog 9,dialog 10,dialog 11,"
-        "dialog 12,dialog 13,dialog 14,resize 4,dialog 15,dialog 18,dialog 21");
+        "dialog 12,dialog 13,dialog 14,resize 4,dialog 15,dialog 18,dialog 21,press 0,move 2008,command 8,release 0");
     for (std::string step; std::getline(tour, step, ',');) {
         record(step);
     }
