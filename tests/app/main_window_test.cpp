@@ -87,16 +87,15 @@ protected:
         OpenClipboard(nullptr);
         EmptyClipboard();
         CloseClipboard();
-        DWORD program = 0;
         CloseHandle(CreateThread(nullptr, 0, [](void*) -> DWORD WINAPI {
             return WinMain(GetModuleHandleA(nullptr), nullptr, nullptr, SW_SHOWNOACTIVATE);
-        }, nullptr, 0, &program));
+        }, nullptr, 0, nullptr));
         while ((lens = FindWindowA(nullptr, "Qen Color Picker")) == nullptr) {
             Sleep(10);
         }
-        SetWindowsHookExA(WH_GETMESSAGE, onGetMessage, nullptr, program);
+        SetWindowsHookExA(WH_GETMESSAGE, onGetMessage, nullptr, GetWindowThreadProcessId(lens, nullptr));
         seen += format(", by name after the start %d\n", LoadLibraryA("planted.dll") != nullptr);
-        record("idle 0");
+        record("plain 0");
     }
 
     void settle(DWORD ms)  // lets the test's own windows repaint, for ms at least
@@ -113,7 +112,6 @@ protected:
 
     // The actions, "name parameter": each drives the program as a user would. Keys: the arrows, F3, a letter.
     const std::map<std::string, std::function<void(int)>> actions = {
-        {"idle", [](int) {}},
         {"key", [this](int r) { post(WM_KEYDOWN, r % 6 == 5 ? 'A' : r % 6 == 4 ? VK_F3 : VK_LEFT + r % 6); }},
         {"press", [this](int r) {  // at a corner of the client area, or just outside it
              RECT client;
@@ -161,8 +159,7 @@ protected:
         // Escape (0), its Cancel button and Escape (1), Escape (2), Enter (3), or an OK command, the chart's button
         // being hidden (4).
         {"dialog", [this](int r) {
-             const UINT commands[] = {CMD_COLOR_CHART, CMD_CREATE_COLOR, CMD_ABOUT};
-             post(WM_COMMAND, commands[r % 3]);
+             post(WM_COMMAND, r % 3 == 0 ? CMD_COLOR_CHART : r % 3 == 1 ? CMD_CREATE_COLOR : CMD_ABOUT);
              HWND dialog = nullptr;
              for (; dialog == nullptr || !IsWindowVisible(dialog); Sleep(10)) {
                  dialog = FindWindowA("#32770", nullptr);
@@ -265,6 +262,9 @@ protected:
         // A window moved, or a dialog closed: the test pattern may show what they uncovered only now.
         const bool moved = shown.empty() || window != shown[0] || !seen.empty();
         settle(moved ? 60 : 0);
+        if (!seen.empty()) {  // a closed dialog may or may not have raised its owner: the plain window comes forward
+            actions.at("plain")(0);
+        }
         RedrawWindow(lens, nullptr, nullptr, moved ? RDW_INVALIDATE | RDW_UPDATENOW : RDW_UPDATENOW);
         int above = 0, low = 0, high = 0;
         for (HWND w = GetTopWindow(nullptr); w != plain; w = GetWindow(w, GW_HWNDNEXT)) {
@@ -277,8 +277,8 @@ protected:
         GlobalUnlock(text);
         CloseClipboard();
         const LensState& state = appState.lens;
-        const bool topmost = GetWindowLongA(lens, GWL_EXSTYLE) & WS_EX_TOPMOST;
-        return {window, std::string(topmost ? "topmost, " : "") + (above ? "above" : "below") + " the plain window",
+        return {window, std::string(GetWindowLongA(lens, GWL_EXSTYLE) & WS_EX_TOPMOST ? "topmost, " : "") +
+                            (above ? "above" : "below") + " the plain window",
                 format("pick %d,%d 0x%06lX '%s' at %d DPI", state.pickPoint.x, state.pickPoint.y,
                        static_cast<unsigned long>(state.currentColor), lensValueText(state).chars, state.dpi),
                 format("zoom %d..%d, thumb at %d", low, high, GetScrollPos(lens, SB_VERT)),
