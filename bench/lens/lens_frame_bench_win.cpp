@@ -9,9 +9,9 @@
 #include <cstdio>
 #include <vector>
 
-#include "app/gdi_guards.h"
 #include "app/lens_frame.h"
 #include "lens/lens_geometry.h"
+#include "win32/gdi_guards.h"
 
 namespace {
 

@@ -10,11 +10,11 @@
 #include "app/clipboard.h"
 #include "app/main_window.h"
 #include "app/module_directory.h"
-#include "app/system_function.h"
 #include "dialogs/about_dialog.h"
 #include "dialogs/chart_dialog.h"
 #include "lens/zoom.h"
 #include "resource_ids.h"
+#include "win32/system_function.h"
 
 // The notation items are numbered in the notations' own order.
 static_assert(MODE_HSB - MODE_SCREEN_COORDS == static_cast<int>(DisplayMode::Hsb));

@@ -4,10 +4,10 @@
 
 #include <cstring>
 
-#include "app/fill_solid_rect.h"
-#include "app/gdi_guards.h"
 #include "lens/lens_geometry.h"
 #include "lens/lens_layout.h"
+#include "win32/fill_solid_rect.h"
+#include "win32/gdi_guards.h"
 
 namespace {
 

@@ -9,13 +9,13 @@
 
 #include "app/app_state.h"
 #include "app/commands.h"
-#include "app/gdi_guards.h"
 #include "app/lens_frame.h"
-#include "app/window_dpi.h"
 #include "lens/dpi.h"
 #include "lens/pick_point.h"
 #include "lens/zoom.h"
 #include "resource_ids.h"
+#include "win32/gdi_guards.h"
+#include "win32/window_dpi.h"
 
 static_assert(static_cast<UINT>(ArrowKey::Left) == VK_LEFT && static_cast<UINT>(ArrowKey::Down) == VK_DOWN);
 static_assert(static_cast<int>(ScrollRequest::LineUp) == SB_LINEUP &&

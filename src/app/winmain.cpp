@@ -4,8 +4,8 @@
 
 #include "app/app_state.h"
 #include "app/main_window.h"
-#include "app/system_function.h"
 #include "resource_ids.h"
+#include "win32/system_function.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
 {

@@ -7,11 +7,11 @@
 #include <algorithm>
 
 #include "app/app_state.h"
-#include "app/fill_solid_rect.h"
-#include "app/gdi_guards.h"
-#include "app/window_dpi.h"
-#include "dialogs/chart_layout.h"
+#include "lens/chart_layout.h"
 #include "resource_ids.h"
+#include "win32/fill_solid_rect.h"
+#include "win32/gdi_guards.h"
+#include "win32/window_dpi.h"
 
 namespace {
 

@@ -14,9 +14,9 @@
 #include <sstream>
 
 #include "app/app_state.h"
-#include "app/system_function.h"
 #include "resource_ids.h"
 #include "test_pattern.h"
+#include "win32/system_function.h"
 
 constexpr COLORREF UNKNOWN = 0x01000000, WHITE = 0x00FFFFFF;  // UNKNOWN: a pixel under a window of the test
 

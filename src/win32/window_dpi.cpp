@@ -1,9 +1,9 @@
 // The DPI of a window's display, asked of the window where the system can say, else of its device
 // context, which gives the one DPI that every display had before Windows 8.1.
-#include "app/window_dpi.h"
+#include "win32/window_dpi.h"
 
-#include "app/gdi_guards.h"
-#include "app/system_function.h"
+#include "win32/gdi_guards.h"
+#include "win32/system_function.h"
 
 namespace {
 
