@@ -27,9 +27,16 @@ void showChartColor(HWND dialog, COLORREF color)
 
 POINT pointOf(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
 
+// The cells' area at the dialog's DPI, in its client pixels.
+RECT chartArea(HWND dialog)
+{
+    const std::int32_t dpi = windowDpi(dialog);
+    return toRECT(chartRect(dpi));
+}
+
 bool inChart(HWND dialog, POINT point)
 {
-    const RECT chart = toRECT(chartRect(windowDpi(dialog)));
+    const RECT chart = chartArea(dialog);
     return PtInRect(&chart, point) != FALSE;
 }
 
@@ -42,7 +49,7 @@ bool inChart(HWND dialog, POINT point)
 // need not scale alike.
 void fitChart(HWND dialog)
 {
-    const Rect chart = chartRect(windowDpi(dialog));
+    const RECT chart = chartArea(dialog);
     RECT client, outer;
     GetClientRect(dialog, &client);
     GetWindowRect(dialog, &outer);
