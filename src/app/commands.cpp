@@ -85,9 +85,13 @@ void createColor(HWND window)
 
 // The dialogs are created through the wide API, which takes their templates' UTF-16 texts as they are:
 // the ANSI API passes them through the system's code page, which outside Japan turns them to "?".
+// The chart keeps the last colour hovered in appState.chartColor, the picked colour once taken.
 void showColorChart(HWND window)
 {
-    DialogBoxParamW(appState.instance, MAKEINTRESOURCEW(DLG_COLOR_CHART), window, chartDialogProc, 0);
+    if (DialogBoxParamW(appState.instance, MAKEINTRESOURCEW(DLG_COLOR_CHART), window, chartDialogProc,
+                        reinterpret_cast<LPARAM>(&appState.chartColor)) == IDOK) {
+        appState.lens.currentColor = appState.chartColor;
+    }
     invalidateLens(window);
 }
 

@@ -1,12 +1,11 @@
 // Colour chart dialog procedure: paints the cells, follows the pointer by reading back the pixel
-// actually shown, and hands the last colour hovered to the lens on OK.
+// actually shown into its caller's colour slot, and ends with OK or Cancel.
 #include "dialogs/chart_dialog.h"
 
 #include <windowsx.h>
 
 #include <algorithm>
 
-#include "app/app_state.h"
 #include "lens/chart_layout.h"
 #include "resource_ids.h"
 #include "win32/fill_solid_rect.h"
@@ -64,10 +63,15 @@ void fitChart(HWND dialog)
     SetWindowPos(dialog, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-INT_PTR initChart(HWND dialog)
+// The caller's colour slot, handed over with WM_INITDIALOG: the colour shown as the chart opens, then
+// the last one hovered.
+COLORREF& hoveredColor(HWND dialog) { return *reinterpret_cast<COLORREF*>(GetWindowLongPtrW(dialog, DWLP_USER)); }
+
+INT_PTR initChart(HWND dialog, LPARAM colorSlot)
 {
+    SetWindowLongPtrW(dialog, DWLP_USER, colorSlot);
     fitChart(dialog);
-    showChartColor(dialog, appState.chartColor);
+    showChartColor(dialog, hoveredColor(dialog));
     return TRUE;
 }
 
@@ -95,8 +99,8 @@ void hoverChart(HWND dialog, LPARAM lParam)
         return;
     }
     const ScopedDC surface(dialog, GetDC(dialog));
-    appState.chartColor = GetPixel(surface, point.x, point.y);
-    showChartColor(dialog, appState.chartColor);
+    hoveredColor(dialog) = GetPixel(surface, point.x, point.y);
+    showChartColor(dialog, hoveredColor(dialog));
 }
 
 // A click only asks for OK; the colour taken is the one hovered last when the command arrives.
@@ -111,11 +115,8 @@ INT_PTR onChartCommand(HWND dialog, WORD command)
 {
     switch (command) {
     case IDOK:
-        appState.lens.currentColor = appState.chartColor;
-        EndDialog(dialog, IDOK);
-        return TRUE;
     case IDCANCEL:
-        EndDialog(dialog, IDCANCEL);
+        EndDialog(dialog, command);
         return TRUE;
     default:
         return FALSE;
@@ -127,7 +128,7 @@ INT_PTR onChartCommand(HWND dialog, WORD command)
 INT_PTR CALLBACK chartDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_INITDIALOG: return initChart(dialog);
+    case WM_INITDIALOG: return initChart(dialog, lParam);
     case WM_PAINT: paintChart(dialog); return FALSE;
     case WM_MOUSEMOVE: hoverChart(dialog, lParam); return FALSE;
     case WM_LBUTTONDOWN: clickChart(dialog, lParam); return FALSE;
