@@ -9,15 +9,9 @@ build_preset "windows$suffix" ormelin journey_helper >/dev/null
 prefix=$root/build/windows$suffix/wineprefix-screenshot
 export XVFB_WINE_PREFIXES=$prefix
 XVFB_SCREEN=1024x768x24 tools/with-xvfb.sh sh -c '
-    set -eu
-    export LANG=ja_JP.UTF-8
-    root=$0 prefix=$1
-    run() { "$root/tools/wine-run.sh" "$prefix" "$@"; }
-    bin=$root/build/windows$suffix/bin
-    run "$bin/journey_helper.exe" pattern >/dev/null 2>&1 &
-    sleep 3
-    run "$bin/ormelin.exe" >/dev/null 2>&1 &
-    sleep 3
+    root=$0 prefix=$2 wine_run=$0/tools/wine-run.sh
+    . "$root/tests/journeys/journey_lib.sh"  # open_picker waits for the pattern and the picker, however long a fresh prefix takes
+    open_picker
     # A drag from the lens to the pattern, a larger zoom: the lens alone, then with its View menu open.
     xdotool mousemove 40 110 mousedown 1
     for point in "100 200" "300 300" "515 262"; do xdotool mousemove $point; sleep 0.1; done
@@ -33,7 +27,7 @@ XVFB_SCREEN=1024x768x24 tools/with-xvfb.sh sh -c '
     sleep 0.8
     import -window root -crop 360x230+0+0 +repage "$prefix.menu.png"
     convert "$prefix.lens.png" "$prefix.menu.png" -background white -gravity north -splice 0x0 +append "$root/docs/screenshot.png"
-' "$root" "$prefix"
+' "$root" "$root/build/windows$suffix/bin" "$prefix" || exit 1
 # The read-me carries the same picture within itself.
 python3 - "$root/docs" <<'EOF_PYTHON'
 import base64, re, sys

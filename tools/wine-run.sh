@@ -10,6 +10,8 @@
 # WINE_DPI, when the prefix is made, gives its displays another DPI than 96.
 # Every prefix links the menu and dialog fonts to IPA Gothic, as Windows links its own to a Japanese
 # font in every language: without it, a prefix made outside Japanese draws the menus' texts as boxes.
+# And every prefix holds Marlett, the symbol font of caption buttons, menu marks and scroll arrows:
+# Debian's Wine reads no font from its own folder, so without a copy they are drawn as letters ("r").
 set -eu
 prefix=$(realpath -m "$1")
 shift
@@ -37,6 +39,7 @@ boot() {
         "$wine" reg add "HKLM\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontLink\\SystemLink" \
             /v "$font" /t REG_MULTI_SZ /d "ipag.ttf,IPAGothic" /f >/dev/null 2>&1
     done
+    cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" || return 1
     for other in "$templates"-*; do
         [ -f "$other/.ready" ] || continue
         for folder in $shared; do
