@@ -99,8 +99,9 @@ void hoverChart(HWND dialog, LPARAM lParam)
         return;
     }
     const ScopedDC surface(dialog, GetDC(dialog));
-    hoveredColor(dialog) = GetPixel(surface, point.x, point.y);
-    showChartColor(dialog, hoveredColor(dialog));
+    COLORREF& hovered = hoveredColor(dialog);
+    hovered = GetPixel(surface, point.x, point.y);
+    showChartColor(dialog, hovered);
 }
 
 // A click only asks for OK; the colour taken is the one hovered last when the command arrives.
