@@ -10,8 +10,8 @@ prefix=$root/build/windows$suffix/wineprefix-screenshot
 export XVFB_WINE_PREFIXES=$prefix
 XVFB_SCREEN=1024x768x24 tools/with-xvfb.sh sh -c '
     root=$0 prefix=$2 wine_run=$0/tools/wine-run.sh
-    . "$root/tests/journeys/journey_lib.sh"  # open_picker waits for the pattern and the picker, however long a fresh prefix takes
-    open_picker
+    . "$root/tests/journeys/journey_lib.sh"
+    open_picker  # waits for the pattern and the picker, however long a fresh prefix takes to boot
     # A drag from the lens to the pattern, a larger zoom: the lens alone, then with its View menu open.
     xdotool mousemove 40 110 mousedown 1
     for point in "100 200" "300 300" "515 262"; do xdotool mousemove $point; sleep 0.1; done

@@ -10,8 +10,8 @@
 # WINE_DPI, when the prefix is made, gives its displays another DPI than 96.
 # Every prefix links the menu and dialog fonts to IPA Gothic, as Windows links its own to a Japanese
 # font in every language: without it, a prefix made outside Japanese draws the menus' texts as boxes.
-# And every prefix holds Marlett, the symbol font of caption buttons, menu marks and scroll arrows:
-# Debian's Wine reads no font from its own folder, so without a copy they are drawn as letters ("r").
+# And every prefix holds Marlett, the symbol font of the caption's buttons: Debian's Wine reads no font
+# from its own folder, so without a copy the close box is drawn as the letter "r".
 set -eu
 prefix=$(realpath -m "$1")
 shift
